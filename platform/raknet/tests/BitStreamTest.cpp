@@ -1,0 +1,5 @@
+#include "raknet/BitStream.h"
+
+#include <gtest/gtest.h>
+
+TEST(BitStream, Placeholder) { SUCCEED(); }
