@@ -7,7 +7,9 @@
 
 namespace RakNet {
 
-BitStream::BitStream(unsigned int initialBytesToAllocate) { m_buffer.reserve(initialBytesToAllocate); }
+BitStream::BitStream(unsigned int initialBytesToAllocate) {
+    m_buffer.reserve(initialBytesToAllocate);
+}
 
 BitStream::BitStream(const unsigned char* data, unsigned int lengthInBytes, bool copyData)
     : m_bitsUsed(lengthInBytes * 8u) {
@@ -57,8 +59,12 @@ bool BitStream::Read(bool& value) {
     return true;
 }
 
-void BitStream::Write(float value) { WriteBigEndian(std::bit_cast<std::uint32_t>(value), 4); }
-void BitStream::Write(double value) { WriteBigEndian(std::bit_cast<std::uint64_t>(value), 8); }
+void BitStream::Write(float value) {
+    WriteBigEndian(std::bit_cast<std::uint32_t>(value), 4);
+}
+void BitStream::Write(double value) {
+    WriteBigEndian(std::bit_cast<std::uint64_t>(value), 8);
+}
 
 bool BitStream::Read(float& value) {
     std::uint32_t raw = 0;
@@ -87,8 +93,12 @@ bool BitStream::Read(RakNetGUID& value) {
     return true;
 }
 
-void BitStream::Write(const RakString& value) { value.Serialize(this); }
-bool BitStream::Read(RakString& value) { return value.Deserialize(this); }
+void BitStream::Write(const RakString& value) {
+    value.Serialize(this);
+}
+bool BitStream::Read(RakString& value) {
+    return value.Deserialize(this);
+}
 
 void BitStream::Write(const char* bytes, unsigned int numberOfBytes) {
     Grow(numberOfBytes * 8u);

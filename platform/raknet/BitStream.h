@@ -1,7 +1,7 @@
 // A growable bit buffer with the transport's typed encodings: numbers most significant byte first, bools as
-// single bits, strings as a 16-bit length then bytes from the next byte boundary. Bits fill each byte from its
-// most significant bit down. Reads past the end fail and leave both the destination and the read position as
-// they were.
+// single bits, strings as a 16-bit length then bytes from the next byte boundary. Bits fill each byte from
+// its most significant bit down. Reads past the end fail and leave both the destination and the read position
+// as they were.
 #pragma once
 
 #include <cstdint>
@@ -43,7 +43,7 @@ public:
     void Write(const char* bytes, unsigned int numberOfBytes);
     // Enumerations must be cast to the width they travel with (for example MessageID).
     template <typename E>
-        requires std::is_enum_v<E>
+    requires std::is_enum_v<E>
     void Write(E) = delete;
 
     // Typed reads: false at the end of the data, with the destination untouched.
@@ -63,7 +63,7 @@ public:
     bool Read(RakString& value);
     bool Read(char* bytes, unsigned int numberOfBytes);
     template <typename E>
-        requires std::is_enum_v<E>
+    requires std::is_enum_v<E>
     bool Read(E&) = delete;
 
     // Bit-level access. Partial bytes are right-aligned in input and output when rightAligned is true.

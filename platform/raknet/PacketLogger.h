@@ -10,8 +10,8 @@ namespace RakNet {
 class PacketLogger : public PluginInterface2 {
 public:
     bool UsesReliabilityLayer() const override { return true; }
-    void OnInternalPacket(InternalPacket* internalPacket, unsigned frameNumber, SystemAddress remote, TimeMS time,
-                          int isSend) override;
+    void OnInternalPacket(InternalPacket* internalPacket, unsigned frameNumber, SystemAddress remote,
+                          TimeMS time, int isSend) override;
 
     // The name of a packet's identifier: the transport's name where it has one, else the number in decimal.
     virtual std::string IDTOString(unsigned char id);

@@ -46,12 +46,15 @@ public:
     virtual void OnRakPeerShutdown() {}
     virtual void OnClosedConnection(const SystemAddress& /*address*/, RakNetGUID /*guid*/,
                                     PI2_LostConnectionReason /*reason*/) {}
-    virtual void OnNewConnection(const SystemAddress& /*address*/, RakNetGUID /*guid*/, bool /*isIncoming*/) {}
-    virtual void OnFailedConnectionAttempt(Packet* /*packet*/, PI2_FailedConnectionAttemptReason /*reason*/) {}
+    virtual void OnNewConnection(const SystemAddress& /*address*/, RakNetGUID /*guid*/, bool /*isIncoming*/) {
+    }
+    virtual void OnFailedConnectionAttempt(Packet* /*packet*/, PI2_FailedConnectionAttemptReason /*reason*/) {
+    }
     // A plug-in that answers true gets OnInternalPacket for every packet sent and received.
     virtual bool UsesReliabilityLayer() const { return false; }
     virtual void OnDirectSocketSend(const char* /*data*/, BitSize_t /*bitsUsed*/, SystemAddress /*remote*/) {}
-    virtual void OnDirectSocketReceive(const char* /*data*/, BitSize_t /*bitsUsed*/, SystemAddress /*remote*/) {}
+    virtual void OnDirectSocketReceive(const char* /*data*/, BitSize_t /*bitsUsed*/,
+                                       SystemAddress /*remote*/) {}
     virtual void OnReliabilityLayerNotification(const char* /*errorMessage*/, BitSize_t /*bitsUsed*/,
                                                 SystemAddress /*remote*/, bool /*isError*/) {}
     // isSend is 1 for a packet going out, 0 for one coming in; the layer's own packets are included.

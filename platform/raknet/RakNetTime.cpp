@@ -9,6 +9,8 @@ Time GetTime() {
     return static_cast<Time>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-TimeMS GetTimeMS() { return static_cast<TimeMS>(GetTime()); }
+TimeMS GetTimeMS() {
+    return static_cast<TimeMS>(GetTime());
+}
 
 }  // namespace RakNet

@@ -35,7 +35,8 @@ struct SystemAddress {
     std::uint16_t systemIndex = UINT16_MAX;
 
     SystemAddress() = default;
-    SystemAddress(std::uint32_t hostOrderIpv4, std::uint16_t hostPort) : ipv4(hostOrderIpv4), port(hostPort) {}
+    SystemAddress(std::uint32_t hostOrderIpv4, std::uint16_t hostPort)
+        : ipv4(hostOrderIpv4), port(hostPort) {}
 
     // "127.0.0.1|60000", or "127.0.0.1" without the port.
     std::string ToString(bool writePort = true, char portDelimiter = '|') const;
@@ -84,8 +85,9 @@ struct AddressOrGUID {
 
     AddressOrGUID() = default;
     AddressOrGUID(const SystemAddress& address) : systemAddress(address) {}  // NOLINT(implicit)
-    AddressOrGUID(const RakNetGUID& guid) : rakNetGuid(guid) {}             // NOLINT(implicit)
-    AddressOrGUID(const Packet* packet) : rakNetGuid(packet->guid), systemAddress(packet->systemAddress) {}  // NOLINT
+    AddressOrGUID(const RakNetGUID& guid) : rakNetGuid(guid) {}              // NOLINT(implicit)
+    AddressOrGUID(const Packet* packet)
+        : rakNetGuid(packet->guid), systemAddress(packet->systemAddress) {}  // NOLINT
 
     bool IsUndefined() const {
         return rakNetGuid == UNASSIGNED_RAKNET_GUID && systemAddress == UNASSIGNED_SYSTEM_ADDRESS;

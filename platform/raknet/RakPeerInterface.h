@@ -1,7 +1,8 @@
 // A peer: one UDP socket, its connections and their reliable, ordered channels.
 //
-// Single-threaded: the owner calls Receive every frame; Receive services the network without blocking and hands
-// out one packet at a time. Sends are queued and go out on the next Receive, WaitForIncoming or Shutdown.
+// Single-threaded: the owner calls Receive every frame; Receive services the network without blocking and
+// hands out one packet at a time. Sends are queued and go out on the next Receive, WaitForIncoming or
+// Shutdown.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 #include "BitStream.h"
 #include "PacketPriority.h"
+#include "RakNetTime.h"
 #include "RakNetTypes.h"
 
 namespace RakNet {
@@ -57,9 +59,9 @@ public:
     virtual void SetMaximumIncomingConnections(unsigned short numberAllowed) = 0;
     virtual unsigned short GetMaximumIncomingConnections() const = 0;
     // sendConnectionAttemptCount × timeBetweenSendConnectionAttemptsMS bounds how long the attempt may take.
-    virtual ConnectionAttemptResult Connect(const char* host, unsigned short remotePort, const char* passwordData,
-                                            int passwordDataLength, void* publicKey = nullptr,
-                                            unsigned connectionSocketIndex = 0,
+    virtual ConnectionAttemptResult Connect(const char* host, unsigned short remotePort,
+                                            const char* passwordData, int passwordDataLength,
+                                            void* publicKey = nullptr, unsigned connectionSocketIndex = 0,
                                             unsigned sendConnectionAttemptCount = 6,
                                             unsigned timeBetweenSendConnectionAttemptsMS = 1000,
                                             TimeMS timeoutTime = 0) = 0;
@@ -79,11 +81,14 @@ public:
     virtual bool WaitForIncoming(unsigned int timeoutMS) = 0;
 
     // Returns 0 when nothing was sent (unknown or not yet connected target, bad channel), else a send number.
-    // With broadcast true the packet goes to every connection except target (UNASSIGNED_SYSTEM_ADDRESS: none).
-    virtual std::uint32_t Send(const BitStream* bitStream, PacketPriority priority, PacketReliability reliability,
-                               char orderingChannel, const AddressOrGUID& target, bool broadcast) = 0;
-    virtual std::uint32_t Send(const char* data, int length, PacketPriority priority, PacketReliability reliability,
-                               char orderingChannel, const AddressOrGUID& target, bool broadcast) = 0;
+    // With broadcast true the packet goes to every connection except target (UNASSIGNED_SYSTEM_ADDRESS:
+    // none).
+    virtual std::uint32_t Send(const BitStream* bitStream, PacketPriority priority,
+                               PacketReliability reliability, char orderingChannel,
+                               const AddressOrGUID& target, bool broadcast) = 0;
+    virtual std::uint32_t Send(const char* data, int length, PacketPriority priority,
+                               PacketReliability reliability, char orderingChannel,
+                               const AddressOrGUID& target, bool broadcast) = 0;
 
     virtual void Ping(const SystemAddress& target) = 0;
     virtual int GetAveragePing(const AddressOrGUID& target) const = 0;

@@ -15,7 +15,7 @@ public:
 
     RakString() = default;
     RakString(const char* text) : m_text(text != nullptr ? text : "") {}  // NOLINT(implicit)
-    RakString(std::string text) : m_text(std::move(text)) {}             // NOLINT(implicit)
+    RakString(std::string text) : m_text(std::move(text)) {}              // NOLINT(implicit)
 
     const char* C_String() const { return m_text.c_str(); }
     const std::string& Str() const { return m_text; }
