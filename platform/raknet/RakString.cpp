@@ -19,6 +19,13 @@ bool RakString::Deserialize(BitStream* stream) {
     if (!stream->Read(length)) {
         return false;
     }
+    // Check that the bytes are there before allocating for a length that came off the wire.
+    const BitSize_t aligned = (stream->GetReadOffset() + 7u) & ~BitSize_t{7};
+    if (aligned > stream->GetNumberOfBitsUsed() ||
+        std::uint64_t{length} * 8u > stream->GetNumberOfBitsUsed() - aligned) {
+        stream->SetReadOffset(start);
+        return false;
+    }
     std::string text(length, '\0');
     if (!stream->ReadAlignedBytes(reinterpret_cast<unsigned char*>(text.data()), length)) {
         stream->SetReadOffset(start);

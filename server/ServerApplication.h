@@ -1,0 +1,31 @@
+// The dedicated server program: the network side and the free-running frame loop.
+#pragma once
+
+#include <csignal>
+
+#include "server/FrameTimer.h"
+#include "server/ServerNetwork.h"
+
+class ServerApplication {
+public:
+    // Starts listening and builds the game; false when the port cannot be bound.
+    bool Initialize(unsigned short port = kServerPort);
+    // Runs frames until RequestQuit, then shuts the network down.
+    void Run();
+    // One frame. The first frame only takes the time base: it reads no packets and advances nothing.
+    void Update();
+    // Safe from a signal handler: the loop ends after the current frame.
+    static void RequestQuit() { s_quit = 1; }
+
+    ServerNetwork& GetNetwork() { return m_network; }
+
+    // When no packet is waiting, each pass sleeps at most this long for network input, so an idle server
+    // does not spin a core; frame times are still measured.
+    static constexpr unsigned int kIdleWaitMS = 1;
+
+private:
+    ServerNetwork m_network;
+    FrameTimer m_timer;
+    bool m_firstFrame = true;
+    static inline volatile std::sig_atomic_t s_quit = 0;
+};

@@ -1,0 +1,146 @@
+#include "server/ServerNetwork.h"
+
+#include <cstdio>
+
+#include "protocol/ServerConnectionMessages.h"
+#include "raknet/MessageIdentifiers.h"
+#include "server/LevelList.h"
+#include "server/NormalState.h"
+#include "server/ServerSend.h"
+
+ServerNetwork::ServerNetwork() {
+    m_handlers[RakNet::ID_CONNECTION_REQUEST_ACCEPTED] = &ServerNetwork::OnConnectionAccepted;
+    m_handlers[RakNet::ID_NEW_INCOMING_CONNECTION] = &ServerNetwork::OnNewIncomingConnection;
+    m_handlers[RakNet::ID_DISCONNECTION_NOTIFICATION] = &ServerNetwork::OnDisconnectionNotification;
+    m_handlers[RakNet::ID_CONNECTION_LOST] = &ServerNetwork::OnConnectionLost;
+}
+
+ServerNetwork::~ServerNetwork() {
+    Shutdown();
+}
+
+bool ServerNetwork::Initialize(unsigned short port) {
+    NetworkLogger::serverMode = true;
+    LoadLevelList(kLevelListFile);
+
+    m_peer = RakNet::RakPeerInterface::GetInstance();
+    RakNet::SocketDescriptor descriptor(port, nullptr);
+    const RakNet::StartupResult started = m_peer->Startup(kMaxConnections, &descriptor, 1, -99999);
+    if (started != RakNet::RAKNET_STARTED) {
+        std::fprintf(stderr, "Quellhost: cannot listen on UDP port %u (%s). Is another server running?\n",
+                     static_cast<unsigned>(port),
+                     started == RakNet::SOCKET_PORT_ALREADY_IN_USE ? "port already in use" : "bind failed");
+        RakNet::RakPeerInterface::DestroyInstance(m_peer);
+        m_peer = nullptr;
+        return false;
+    }
+    m_peer->SetMaximumIncomingConnections(kMaxConnections);
+
+    m_logger = std::make_unique<NetworkLogger>();
+    NetworkLogger::lastReport = TrafficReport{};
+    m_peer->AttachPlugin(m_logger.get());
+    m_connectionCount = 0;
+
+    m_gameState = std::make_unique<NormalState>();
+    m_gameState->Initialize(m_peer, m_levelList, m_levelIndex);
+
+    const RakNet::SystemAddress address = GetAddress();
+    std::printf("IP: %s\n", address.ToString(false).c_str());
+    std::printf("PORT: %u\n\n", static_cast<unsigned>(address.GetPort()));
+    std::fflush(stdout);
+    return true;
+}
+
+void ServerNetwork::LoadLevelList(const std::string& listPath) {
+    m_levelList = ::LoadLevelList(listPath);
+    m_levelIndex = 0;
+}
+
+RakNet::SystemAddress ServerNetwork::GetAddress() const {
+    return m_peer != nullptr ? m_peer->GetSystemAddressFromGuid(m_peer->GetMyGUID())
+                             : RakNet::UNASSIGNED_SYSTEM_ADDRESS;
+}
+
+void ServerNetwork::ReceivePackets() {
+    if (m_peer == nullptr) {
+        return;
+    }
+    while (RakNet::Packet* packet = m_peer->Receive()) {
+        Dispatch(*packet);
+        m_peer->DeallocatePacket(packet);
+    }
+}
+
+void ServerNetwork::WaitForPackets(unsigned int timeoutMS) {
+    if (m_peer != nullptr) {
+        m_peer->WaitForIncoming(timeoutMS);
+    }
+}
+
+void ServerNetwork::Dispatch(RakNet::Packet& packet) {
+    if (packet.length == 0) {
+        return;
+    }
+    if (const Handler handler = m_handlers[packet.data[0]]) {
+        (this->*handler)(packet);
+    }
+}
+
+void ServerNetwork::Update(double frameTime) {
+    if (m_logger) {
+        m_logger->AddWindowTime(frameTime);
+        if (m_logger->GetWindowTime() > kTrafficReportInterval) {
+            m_logger->ReportTraffic();
+        }
+    }
+    if (m_gameState) {
+        m_gameState->Update(frameTime);
+    }
+}
+
+void ServerNetwork::OnConnectionAccepted(RakNet::Packet& /*packet*/) {
+    std::printf("A new connections has connected\n");
+    std::fflush(stdout);
+}
+
+void ServerNetwork::OnNewIncomingConnection(RakNet::Packet& packet) {
+    ++m_connectionCount;
+    std::printf("A new connection is incoming (%d)\n", m_connectionCount);
+    std::fflush(stdout);
+    m_gameState->OnNewConnection(packet.guid);
+    Broadcast(m_peer,
+              protocol::ConnectionCountMessage{static_cast<std::uint32_t>(m_connectionCount), packet.guid});
+    SendTo(m_peer, protocol::LevelNameMessage{m_gameState->GetCurrentLevelPath()}, packet.guid);
+}
+
+void ServerNetwork::OnDisconnectionNotification(RakNet::Packet& packet) {
+    --m_connectionCount;
+    std::printf("A client has disconnected (%d)\n", m_connectionCount);
+    std::fflush(stdout);
+    m_gameState->RemovePlayer(packet.guid);
+    Broadcast(m_peer,
+              protocol::ConnectionCountMessage{static_cast<std::uint32_t>(m_connectionCount), packet.guid});
+}
+
+void ServerNetwork::OnConnectionLost(RakNet::Packet& packet) {
+    --m_connectionCount;
+    std::printf("A client lost the connection (%d)\n", m_connectionCount);
+    std::fflush(stdout);
+    m_gameState->RemovePlayer(packet.guid);
+}
+
+void ServerNetwork::Shutdown() {
+    if (m_gameState) {
+        m_gameState->Shutdown();
+        m_gameState.reset();
+    }
+    if (m_peer != nullptr) {
+        m_peer->Shutdown(1000, 0, RakNet::LOW_PRIORITY);
+        if (m_logger) {
+            m_peer->DetachPlugin(m_logger.get());
+        }
+        RakNet::RakPeerInterface::DestroyInstance(m_peer);
+        m_peer = nullptr;
+    }
+    m_logger.reset();
+}
