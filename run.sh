@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
-./scripts/build.sh release
+./scripts/build.sh release game
 
 what="${1:-game}"
 cd build/run/bin

@@ -2,10 +2,12 @@
 # Configures (once) and builds one build tree.
 #   scripts/build.sh release   -> build/       optimised, the tree run.sh plays from
 #   scripts/build.sh test      -> build-test/  AddressSanitizer + UndefinedBehaviorSanitizer
+# Further arguments name targets to build (default: all), e.g. scripts/build.sh release game
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 kind="${1:-release}"
+shift || true
 case "$kind" in
     release) dir=build; args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMBRIN_SANITIZE=OFF) ;;
     test) dir=build-test; args=(-DCMAKE_BUILD_TYPE=Debug -DOMBRIN_SANITIZE=ON) ;;
@@ -15,4 +17,6 @@ esac
 if [ ! -f "$dir/build.ninja" ]; then
     cmake -S . -B "$dir" -G Ninja -DOMBRIN_WERROR=ON "${args[@]}"
 fi
-cmake --build "$dir" --parallel "$(nproc)"
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
