@@ -1,5 +1,7 @@
-// The game on one level: the level being played and, as they are built, the managers that live on it.
-// NormalState adds the match rules. A level change re-initialises the state in place.
+// The game on one level: the level being played and every manager that lives on it (players, flying and
+// lying objects, the collision world, runes), the round clock that drives runes and sudden death, and the
+// round wins of the match. NormalState adds the match rules. A level change re-initialises the state in
+// place.
 #pragma once
 
 #include <memory>
@@ -7,6 +9,19 @@
 #include <vector>
 
 #include "raknet/RakNetTypes.h"
+#include "server/FanManager.h"
+#include "server/ProjectileManager.h"
+#include "server/RoundClock.h"
+#include "server/RoundWins.h"
+#include "server/RuneManager.h"
+#include "server/ServerPlayerManager.h"
+#include "server/ShurikenManager.h"
+#include "server/SmokeBombManager.h"
+#include "server/SpikeTrapManager.h"
+#include "server/StickyTrapManager.h"
+#include "server/VolleyManager.h"
+#include "server/collision/CollisionChecker.h"
+#include "server/collision/LevelCollisionMap.h"
 #include "shared/LevelData.h"
 
 namespace RakNet {
@@ -15,20 +30,41 @@ class RakPeerInterface;
 
 class GameState {
 public:
-    virtual ~GameState() = default;
+    // The round clock restarts while a team has no players, once it has run this long.
+    static constexpr float kClockRestartSeconds = 0.9f;
+    static constexpr double kSuddenDeathMinutes = 2.0;
+    // Sudden death has lasted this long before its damage starts.
+    static constexpr float kSuddenDeathDamageDelay = 10.0f;
+    static constexpr double kRuneSpawnSeconds = 30.0;
+
+    GameState() = default;
+    virtual ~GameState();
+    GameState(const GameState&) = delete;
+    GameState& operator=(const GameState&) = delete;
 
     // Re-initialises for another level with the stored peer and level list; false before Initialize.
     virtual bool Reset(int levelIndex);
+    // Loads the level at levelIndex (wrapped into the list) and creates every manager for it.
     virtual bool Initialize(RakNet::RakPeerInterface* peer, std::vector<std::string> levelList,
                             int levelIndex);
     virtual void Shutdown();
     virtual void Update(double frameTime);
 
     // A connection arrived (before it is counted and told the level).
-    virtual void OnNewConnection(RakNet::RakNetGUID guid);
+    virtual void OnNewConnection(const RakNet::RakNetGUID& guid);
     // A connection left or was lost: its player and lobby entry go.
-    virtual void RemovePlayer(RakNet::RakNetGUID guid);
+    virtual void RemovePlayer(const RakNet::RakNetGUID& guid);
+    // Seats a new player and tells everybody whether sudden death is on; false, doing nothing, when guid is a
+    // player already.
+    bool AddPlayer(const std::string& name, std::int32_t character, std::int32_t tool,
+                   std::int32_t teamRequest, const RakNet::RakNetGUID& guid);
+    void SendRoundTime(const RakNet::RakNetGUID& guid) const;
+    void SendScores(const RakNet::RakNetGUID& guid) const;
+    void SetVisibleList(const RakNet::RakNetGUID& guid, const std::vector<std::uint8_t>& indices);
+    void SetLobbyEntry(const RakNet::RakNetGUID& guid, LobbyEntry entry);
 
+    // The player manager of the current level; nullptr before Initialize and after Shutdown.
+    ServerPlayerManager* GetPlayerManager() const { return m_playerManager.get(); }
     // The path of the level being played: its level list entry.
     const std::string& GetCurrentLevelPath() const {
         return m_levelList[static_cast<std::size_t>(m_levelIndex)];
@@ -36,12 +72,48 @@ public:
     int GetLevelIndex() const { return m_levelIndex; }
     const LevelData* GetLevel() const { return m_level.get(); }
     bool IsRoundCountdownActive() const { return m_roundCountdownActive; }
+    bool IsSuddenDeath() const { return m_suddenDeath; }
+    const RoundClock& GetRoundClock() const { return m_roundClock; }
+    const RoundWins& GetRoundWins() const { return m_roundWins; }
 
 protected:
+    // Sudden death off, runes not yet spawned, clock at 0:00; tells everybody sudden death is off.
+    void ResetRoundTimedState();
+    // Round start: every flying and lying object goes.
+    void ClearObjects();
+
     RakNet::RakPeerInterface* m_peer = nullptr;
     std::vector<std::string> m_levelList;
     int m_levelIndex = 0;
     std::unique_ptr<LevelData> m_level;
+
+    std::unique_ptr<ServerPlayerManager> m_playerManager;
+    std::unique_ptr<ShurikenManager> m_shurikenManager;
+    std::unique_ptr<LevelCollisionMap> m_collisionMap;
+    std::unique_ptr<CollisionChecker> m_collisionChecker;
+    std::unique_ptr<SmokeBombManager> m_smokeBombManager;
+    std::unique_ptr<SpikeTrapManager> m_spikeTrapManager;
+    std::unique_ptr<StickyTrapManager> m_stickyTrapManager;
+    std::unique_ptr<FanManager> m_fanManager;
+    std::unique_ptr<ProjectileManager> m_projectileManager;
+    std::unique_ptr<VolleyManager> m_volleyManager;
+    std::unique_ptr<RuneManager> m_runeManager;
+
+    RoundWins m_roundWins;
+    RoundClock m_roundClock;
+    bool m_suddenDeath = false;
+    float m_suddenDeathDelay = 0.0f;
+    bool m_runesSpawned = false;
+    bool m_healRuneRespawned = false;
     bool m_roundCountdownActive = false;
     float m_lastFrameTime = 0.0f;
+
+private:
+    void CreateManagers();
+    void UpdateObjects(double dt);
+    void UpdateRoundClock(double dt);
+    // While a team has no players the round cannot be fought: its timed state starts over.
+    void RestartRoundClock();
+    void UpdateSuddenDeath(double dt);
+    void UpdateRuneTiming();
 };

@@ -1,5 +1,9 @@
 #include "server/NormalState.h"
 
+#include "protocol/ServerRoundMessages.h"
+#include "server/RoundOutcome.h"
+#include "server/ServerSend.h"
+
 bool NormalState::Reset(int levelIndex) {
     const bool ok = GameState::Reset(levelIndex);
     ResetMatch();
@@ -13,17 +17,80 @@ bool NormalState::Initialize(RakNet::RakPeerInterface* peer, std::vector<std::st
     return ok;
 }
 
-void NormalState::Update(double frameTime) {
-    GameState::Update(frameTime);
-}
-
 void NormalState::ResetMatch() {
-    m_roundsPerMatch = 5;
+    m_roundsPerMatch = kRoundsPerMatch;
     m_currentRound = 1;
-    m_roundCountdownLength = 10.0f;
-    m_matchCountdownLength = 15.0f;
-    m_countdownTimer = m_roundCountdownLength;
-    m_lastAnnouncedSecond = 10;
+    m_roundCountdownLength = kRoundCountdownLength;
+    m_matchCountdownLength = kMatchCountdownLength;
+    m_countdown.Start(m_roundCountdownLength);
     m_matchOver = false;
     m_roundCountdownActive = false;
+}
+
+void NormalState::Update(double frameTime) {
+    GameState::Update(frameTime);
+    if (!m_playerManager) {
+        return;
+    }
+    if (m_roundCountdownActive) {
+        StepCountdown(frameTime);
+        if (m_countdown.Expired()) {
+            StartRound();
+        }
+    } else if (m_matchOver) {
+        StepCountdown(frameTime);
+        if (m_countdown.Expired()) {
+            NextLevel();
+        }
+    } else {
+        CheckRoundEnd();
+    }
+}
+
+void NormalState::StepCountdown(double dt) {
+    if (const std::optional<int> second = m_countdown.Step(dt)) {
+        Broadcast(m_peer, protocol::CountdownSecondsMessage{*second});
+    }
+}
+
+void NormalState::CheckRoundEnd() {
+    const std::optional<std::int32_t> winner = RoundWinner(m_playerManager->Players());
+    if (!winner) {
+        return;
+    }
+    m_roundWins.Add(*winner);
+    Broadcast(m_peer, protocol::RoundWonMessage{*winner});
+    ++m_currentRound;
+    if (m_currentRound <= m_roundsPerMatch && !m_roundWins.AnyAbove(m_roundsPerMatch / 2)) {
+        m_roundCountdownActive = true;
+        m_countdown.Start(m_roundCountdownLength);
+        Broadcast(m_peer, protocol::RoundCountdownStartMessage{});
+        return;
+    }
+    Broadcast(m_peer, protocol::MatchWonMessage{m_roundWins.Leader()});
+    m_matchOver = true;
+    m_countdown.Start(m_matchCountdownLength);
+}
+
+void NormalState::StartRound() {
+    m_roundCountdownActive = false;
+    Broadcast(m_peer, protocol::RoundStartedMessage{});
+    // Every player stands on a spawn point of its team with full health, also those who joined during the
+    // countdown.
+    m_playerManager->ClearSpawnAssignments();
+    for (const PlayerRecord& player : m_playerManager->GetPlayers()) {
+        m_playerManager->Respawn(player.guid);
+        m_playerManager->Revive(player.guid);
+    }
+    ResetRoundTimedState();
+    ClearObjects();
+    m_runeManager->ResetRunes();
+    m_playerManager->ClearRuneEffects();
+}
+
+void NormalState::NextLevel() {
+    Shutdown();
+    const int next = m_levelIndex + 1 < static_cast<int>(m_levelList.size()) ? m_levelIndex + 1 : 0;
+    Reset(next);
+    Broadcast(m_peer, protocol::NewLevelMessage{GetCurrentLevelPath()});
 }

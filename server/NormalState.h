@@ -1,24 +1,37 @@
-// The match rules on top of the per-level game: rounds per match and the countdowns between rounds and
-// after a match.
+// The match rules on top of the per-level game: a round ends when only one team has living players, a team
+// that has won more than half of the rounds (or the last round played) ends the match, a 10 s countdown runs
+// between rounds and a 15 s countdown after a match, after which the next level of the rotation starts.
 #pragma once
 
+#include "server/Countdown.h"
 #include "server/GameState.h"
 
 class NormalState : public GameState {
 public:
+    static constexpr int kRoundsPerMatch = 5;
+    static constexpr float kRoundCountdownLength = 10.0f;
+    static constexpr float kMatchCountdownLength = 15.0f;
+
     bool Reset(int levelIndex) override;
     bool Initialize(RakNet::RakPeerInterface* peer, std::vector<std::string> levelList,
                     int levelIndex) override;
     void Update(double frameTime) override;
 
+    int GetCurrentRound() const { return m_currentRound; }
+    bool IsMatchOver() const { return m_matchOver; }
+
 private:
     void ResetMatch();
+    // Announces the countdown's seconds as they pass.
+    void StepCountdown(double dt);
+    void CheckRoundEnd();
+    void StartRound();
+    void NextLevel();
 
-    int m_roundsPerMatch = 5;
+    int m_roundsPerMatch = kRoundsPerMatch;
     int m_currentRound = 1;
-    float m_roundCountdownLength = 10.0f;
-    float m_matchCountdownLength = 15.0f;
-    float m_countdownTimer = 10.0f;
-    int m_lastAnnouncedSecond = 10;
+    float m_roundCountdownLength = kRoundCountdownLength;
+    float m_matchCountdownLength = kMatchCountdownLength;
+    Countdown m_countdown;
     bool m_matchOver = false;
 };

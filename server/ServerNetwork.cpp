@@ -7,12 +7,24 @@
 #include "server/LevelList.h"
 #include "server/NormalState.h"
 #include "server/ServerSend.h"
+#include "shared/BaseModel.h"
+#include "shared/ModelLibrary.h"
 
 ServerNetwork::ServerNetwork() {
     m_handlers[RakNet::ID_CONNECTION_REQUEST_ACCEPTED] = &ServerNetwork::OnConnectionAccepted;
     m_handlers[RakNet::ID_NEW_INCOMING_CONNECTION] = &ServerNetwork::OnNewIncomingConnection;
     m_handlers[RakNet::ID_DISCONNECTION_NOTIFICATION] = &ServerNetwork::OnDisconnectionNotification;
     m_handlers[RakNet::ID_CONNECTION_LOST] = &ServerNetwork::OnConnectionLost;
+    m_handlers[protocol::ID_PLAYER_LIST] = &ServerNetwork::OnPlayerListRequest;
+    m_handlers[protocol::ID_PLAYER_POSITION] = &ServerNetwork::OnPlayerPosition;
+    m_handlers[protocol::ID_PLAYER_DIRECTION] = &ServerNetwork::OnPlayerDirection;
+    m_handlers[protocol::ID_START_GAME] = &ServerNetwork::OnStartGame;
+    m_handlers[protocol::ID_ANIMATION] = &ServerNetwork::OnAnimation;
+    m_handlers[protocol::ID_JOIN_GAME] = &ServerNetwork::OnJoinGame;
+    m_handlers[protocol::ID_ROUND_TIME] = &ServerNetwork::OnRoundTimeRequest;
+    m_handlers[protocol::ID_SCORES] = &ServerNetwork::OnScoresRequest;
+    m_handlers[protocol::ID_VISIBLE_PLAYERS] = &ServerNetwork::OnVisiblePlayers;
+    m_handlers[protocol::ID_LOBBY_STATE] = &ServerNetwork::OnLobbyState;
 }
 
 ServerNetwork::~ServerNetwork() {
@@ -35,11 +47,26 @@ bool ServerNetwork::Initialize(unsigned short port) {
         return false;
     }
     m_peer->SetMaximumIncomingConnections(kMaxConnections);
+    m_ownsPeer = true;
+    return StartGame();
+}
 
+bool ServerNetwork::InitializeWithPeer(RakNet::RakPeerInterface* peer) {
+    NetworkLogger::serverMode = true;
+    LoadLevelList(kLevelListFile);
+    m_peer = peer;
+    m_ownsPeer = false;
+    return StartGame();
+}
+
+bool ServerNetwork::StartGame() {
     m_logger = std::make_unique<NetworkLogger>();
     NetworkLogger::lastReport = TrafficReport{};
     m_peer->AttachPlugin(m_logger.get());
     m_connectionCount = 0;
+
+    // The game takes the collision shapes of players, projectiles and runes from the library.
+    ModelLibrary::GetInstance().LoadFolder(BaseModel{});
 
     m_gameState = std::make_unique<NormalState>();
     m_gameState->Initialize(m_peer, m_levelList, m_levelIndex);
@@ -133,13 +160,16 @@ void ServerNetwork::Shutdown() {
     if (m_gameState) {
         m_gameState->Shutdown();
         m_gameState.reset();
+        ModelLibrary::GetInstance().Clear();
     }
     if (m_peer != nullptr) {
         m_peer->Shutdown(1000, 0, RakNet::LOW_PRIORITY);
         if (m_logger) {
             m_peer->DetachPlugin(m_logger.get());
         }
-        RakNet::RakPeerInterface::DestroyInstance(m_peer);
+        if (m_ownsPeer) {
+            RakNet::RakPeerInterface::DestroyInstance(m_peer);
+        }
         m_peer = nullptr;
     }
     m_logger.reset();

@@ -23,9 +23,12 @@ public:
     ServerNetwork(const ServerNetwork&) = delete;
     ServerNetwork& operator=(const ServerNetwork&) = delete;
 
-    // Starts listening on port (0: any free port) and builds the game state for the first level. False, with
-    // a message on standard error, when the port cannot be bound.
+    // Starts listening on port (0: any free port), loads the models and builds the game state for the first
+    // level. False, with a message on standard error, when the port cannot be bound.
     bool Initialize(unsigned short port = kServerPort);
+    // The same start-up on a peer made and started elsewhere (a test double); the network uses it and shuts
+    // it down but does not destroy it.
+    bool InitializeWithPeer(RakNet::RakPeerInterface* peer);
     void LoadLevelList(const std::string& listPath);
     // Hands every waiting packet to its handler.
     void ReceivePackets();
@@ -44,13 +47,31 @@ public:
 private:
     using Handler = void (ServerNetwork::*)(RakNet::Packet& packet);
 
+    // Start-up from the traffic counters to the console lines, once the peer listens.
+    bool StartGame();
     void Dispatch(RakNet::Packet& packet);
+    // The player manager of the level being played, if there is a game.
+    ServerPlayerManager* PlayerManager() const;
+
+    // Connection events.
     void OnConnectionAccepted(RakNet::Packet& packet);
     void OnNewIncomingConnection(RakNet::Packet& packet);
     void OnDisconnectionNotification(RakNet::Packet& packet);
     void OnConnectionLost(RakNet::Packet& packet);
+    // Client requests. A payload shorter than its layout is dropped.
+    void OnPlayerListRequest(RakNet::Packet& packet);
+    void OnPlayerPosition(RakNet::Packet& packet);
+    void OnPlayerDirection(RakNet::Packet& packet);
+    void OnStartGame(RakNet::Packet& packet);
+    void OnAnimation(RakNet::Packet& packet);
+    void OnJoinGame(RakNet::Packet& packet);
+    void OnRoundTimeRequest(RakNet::Packet& packet);
+    void OnScoresRequest(RakNet::Packet& packet);
+    void OnVisiblePlayers(RakNet::Packet& packet);
+    void OnLobbyState(RakNet::Packet& packet);
 
     RakNet::RakPeerInterface* m_peer = nullptr;
+    bool m_ownsPeer = false;
     std::unique_ptr<NetworkLogger> m_logger;
     std::unique_ptr<GameState> m_gameState;
     std::vector<std::string> m_levelList;

@@ -1,0 +1,22 @@
+// The rules a joining player is seated by: its team, its player index and its character.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "server/PlayerRecord.h"
+
+// A team asking for red is sent to blue once this many reds play; blue has no such limit.
+inline constexpr int kMaxRequestedReds = 4;
+inline constexpr std::int32_t kCharacterCount = 3;
+
+// Request 0 balances the teams (blue only while it has fewer players than red, so red on a tie); 1 asks for
+// red and any other value for blue.
+std::int32_t ChooseTeam(const std::vector<PlayerRecord>& players, std::int32_t teamRequest);
+
+// The lowest non-negative index that no current player holds.
+std::int32_t LowestFreePlayerIndex(const std::vector<PlayerRecord>& players);
+
+// A character number names one of the three body models; anything else is taken as the first, so that it
+// never selects a model that does not exist.
+std::int32_t ValidCharacter(std::int32_t character);

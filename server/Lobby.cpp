@@ -1,0 +1,22 @@
+#include "server/Lobby.h"
+
+#include "server/ServerSend.h"
+
+protocol::LobbyStateMessage Lobby::ToMessage() const {
+    protocol::LobbyStateMessage message;
+    for (const auto& [guid, entry] : m_entries) {
+        message.members.push_back(protocol::LobbyEntry{guid, entry.character, entry.tool, entry.teamChoice,
+                                                       entry.name, entry.ready});
+    }
+    return message;
+}
+
+void Lobby::Broadcast(RakNet::RakPeerInterface* peer) const {
+    ::Broadcast(peer, ToMessage());
+}
+
+void Lobby::SendStartGame(RakNet::RakPeerInterface* peer) const {
+    for (const auto& [guid, entry] : m_entries) {
+        SendTo(peer, protocol::StartGameMessage{}, guid);
+    }
+}

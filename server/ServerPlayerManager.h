@@ -1,0 +1,110 @@
+// The server's authoritative list of players on the current level, with the lobby of connections that have
+// not joined yet. It seats joining players (index, team, spawn point), checks reported movement, and sends
+// the roster, the lobby and the periodic position and visibility broadcasts. The game state builds one per
+// level, so a level change drops every player and lobby entry.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "raknet/RakNetTypes.h"
+#include "server/JoinRules.h"
+#include "server/Lobby.h"
+#include "server/PlayerRecord.h"
+#include "server/SpawnAssigner.h"
+#include "server/TickTimers.h"
+#include "server/VisibilityLists.h"
+#include "shared/CollisionShapes.h"
+#include "shared/LevelData.h"
+
+namespace RakNet {
+class RakPeerInterface;
+}
+
+// The body models of the three characters, by character number; their collision boxes are the body.
+inline constexpr std::array<const char*, kCharacterCount> kCharacterBodyModels = {
+    "../Ombrin/Models/Ninja1Shape.ZMD", "../Ombrin/Models/Ninja2Shape.ZMD",
+    "../Ombrin/Models/Ninja3Shape.ZMD"};
+
+// A reported position may move at most this far on each axis from the last accepted one.
+inline constexpr float kMaxPositionStep = 5.0f;
+
+class ServerPlayerManager {
+public:
+    // Takes the level's spawn points and the body boxes from the model library; empties every list and
+    // restarts the timers. A level without spawn points is played with everybody at the origin, which is
+    // said once on the console.
+    bool Initialize(RakNet::RakPeerInterface* peer, const LevelData& level);
+    void Shutdown();
+
+    // Lobby. Entries of connections that are players already are ignored.
+    void SetLobbyEntry(const RakNet::RakNetGUID& guid, LobbyEntry entry);
+    void StartLobbyGame() const;
+    void BroadcastLobby() const;
+
+    // Seats a new player (the caller checks that guid is not one yet) and announces it.
+    void AddPlayer(const std::string& name, std::int32_t character, std::int32_t tool,
+                   std::int32_t teamRequest, const RakNet::RakNetGUID& guid);
+    // Removes the player, if guid is one, and in any case its lobby entry; announces both.
+    void RemovePlayer(const RakNet::RakNetGUID& guid);
+
+    // Movement reports of a living player. A position that is not finite or jumps more than
+    // kMaxPositionStep on an axis is refused with ID_POSITION_REJECTED; a direction that is not finite is
+    // ignored.
+    void SetPosition(const RakNet::RakNetGUID& guid, float x, float y, float z);
+    void SetDirection(const RakNet::RakNetGUID& guid, float x, float y, float z);
+    // Round start: a spawn point of the player's team, told to the player; healing stops.
+    void Respawn(const RakNet::RakNetGUID& guid);
+    // Round start: full health and alive again, told to everybody.
+    void Revive(const RakNet::RakNetGUID& guid);
+    void ClearSpawnAssignments() { m_spawns.Clear(); }
+    // Round start and clock restart: shields, invisibility and healing end.
+    void ClearRuneEffects();
+    // ID_ANIMATION from a player, to everybody else.
+    void RelayAnimation(const RakNet::RakNetGUID& guid, std::int32_t animation) const;
+    void SetVisibleList(const RakNet::RakNetGUID& guid, const std::vector<std::uint8_t>& indices);
+
+    bool IsPlayer(const RakNet::RakNetGUID& guid) const { return FindPlayerIndex(guid) >= 0; }
+    // The player's position in the list, or -1.
+    int FindPlayerIndex(const RakNet::RakNetGUID& guid) const;
+    // A copy of the record; an empty record with player index -1 when guid is no player.
+    PlayerRecord GetPlayer(const RakNet::RakNetGUID& guid) const;
+    std::int32_t GetTeam(const RakNet::RakNetGUID& guid) const;
+    bool IsInvisible(const RakNet::RakNetGUID& guid) const;
+    std::vector<PlayerRecord> GetPlayers() const { return m_players; }
+    const std::vector<PlayerRecord>& Players() const { return m_players; }
+    // The record itself, for the combat and rune code that changes health and effects; nullptr when guid is
+    // no player. Valid until the next AddPlayer or RemovePlayer.
+    PlayerRecord* FindPlayer(const RakNet::RakNetGUID& guid);
+    // The body boxes of the player at this list position, moved to its position; none outside the list.
+    std::vector<CollisionBox> GetBodyBoxes(int listPosition) const;
+
+    void BroadcastPlayerList() const;
+    void BroadcastPositions() const;
+    void BroadcastVisibility() const;
+
+    // Every frame: the broadcasts when due, and the damage and heal tick timers.
+    void UpdateTimers(double dt);
+    bool IsDamageTick() const { return m_timers.IsDamageTick(); }
+    void ConsumeDamageTick() { m_timers.ConsumeDamageTick(); }
+    bool IsHealTick() const { return m_timers.IsHealTick(); }
+    void ConsumeHealTick() { m_timers.ConsumeHealTick(); }
+
+    void SetRandomSource(SpawnAssigner::RandomSource random) { m_spawns.SetRandomSource(std::move(random)); }
+    const SpawnAssigner& GetSpawns() const { return m_spawns; }
+
+private:
+    // The spawn position for a player of team (the origin on a level without spawn points).
+    Float3 ChooseSpawnPoint(const RakNet::RakNetGUID& guid, std::int32_t team);
+
+    RakNet::RakPeerInterface* m_peer = nullptr;
+    std::vector<PlayerRecord> m_players;
+    SpawnAssigner m_spawns;
+    std::array<std::vector<CollisionBox>, kCharacterCount> m_bodyBoxes;
+    float m_maxHealth = kPlayerMaxHealth;
+    TickTimers m_timers;
+    VisibilityLists m_visibility;
+    Lobby m_lobby;
+};

@@ -1,0 +1,70 @@
+// The obstacles at fighting height and the questions the combat rules ask of them: does a flying object touch
+// an obstacle, is the line between two players blocked, how far can a dash go. Also holds the per-frame
+// combat state that the damage-over-time checks share: the frame time, the stabs in progress and whether the
+// dash being resolved has hit a player.
+//
+// Rays count only obstacles entered ahead of their origin: an obstacle behind the origin, or one the origin
+// lies in, never stops a ray. Like the overlap tests, the ray queries run the exact test only for obstacles
+// whose bounding sphere the ray comes near within the length that matters.
+#pragma once
+
+#include <vector>
+
+#include "raknet/RakNetTypes.h"
+#include "server/collision/ActiveStab.h"
+#include "server/collision/CollisionOBB.h"
+#include "server/collision/LevelCollisionMap.h"
+#include "shared/CollisionShapes.h"
+
+// Boxes centred higher than this (roofs, beams, tree crowns) are no obstacles.
+inline constexpr float kWallHeightLimit = 6.0f;
+// Spheres centred higher than this are no obstacles.
+inline constexpr float kPillarHeightLimit = 5.0f;
+// With tallOnly, only walls with a larger half-height block a line; fences and crates do not.
+inline constexpr float kTallWallHalfHeight = 1.8f;
+// The longest dash ray.
+inline constexpr float kMaxDashReach = 13.0f;
+// A dash ray meets pillars at this height, whatever their true height.
+inline constexpr float kDashPillarHeight = 0.1f;
+
+class CollisionChecker {
+public:
+    // Keeps, in order, the boxes centred at or below kWallHeightLimit as walls and the spheres centred at or
+    // below kPillarHeightLimit as pillars. Empties the stab list. Always succeeds.
+    bool Initialize(const std::vector<CollisionOBB>& obbs, const std::vector<CollisionSphere>& spheres);
+    bool Initialize(const LevelCollisionMap& map);
+    void Shutdown();
+
+    // Whether a flying object's axis-aligned box touches a wall or a pillar. Walls keep their true height;
+    // pillars reach from the ground to the sky.
+    bool HitsObstacle(const CollisionBox& box) const;
+    // Whether a wall or pillar stands on the horizontal line from from to to, at the height of from. With
+    // tallOnly, walls up to kTallWallHalfHeight are ignored; pillars always block.
+    bool IsLineBlocked(const Float3& from, const Float3& to, bool tallOnly) const;
+    // The distance along the ray (in world units, whatever the direction's length) to the nearest wall or
+    // pillar ahead, at most kMaxDashReach. Pillars are met at kDashPillarHeight.
+    float ObstacleRayDistance(const Float3& origin, const Float3& direction) const;
+
+    const std::vector<CollisionOBB>& GetWalls() const { return m_walls; }
+    const std::vector<CollisionSphere>& GetPillars() const { return m_pillars; }
+
+    void SetFrameTime(float frameTime) { m_frameTime = frameTime; }
+    float GetFrameTime() const { return m_frameTime; }
+
+    // Starts a stab of this player: elapsed 0, active.
+    void AddStab(const RakNet::RakNetGUID& guid) { m_stabs.push_back(ActiveStab{guid, 0.0f, true}); }
+    // The stabs in progress, for the stab check to advance and remove.
+    std::vector<ActiveStab>& Stabs() { return m_stabs; }
+    const std::vector<ActiveStab>& Stabs() const { return m_stabs; }
+
+    void SetDashHit(bool hit) { m_dashHit = hit; }
+    bool GetDashHit() const { return m_dashHit; }
+
+private:
+    std::vector<CollisionOBB> m_walls;
+    std::vector<float> m_wallBounds;  // the bounding radius of each wall, for the rays' cheap first test
+    std::vector<CollisionSphere> m_pillars;
+    std::vector<ActiveStab> m_stabs;
+    float m_frameTime = 0.0f;
+    bool m_dashHit = false;
+};
