@@ -1,0 +1,121 @@
+// Prints the frame time of the empty frame (clear and present) and of a frame of 500 GUI quads at 1280 x
+// 1024, on whatever GL driver SDL finds (run it with LIBGL_ALWAYS_SOFTWARE=1 under Xvfb, or with
+// SDL_VIDEODRIVER=offscreen, for the software rasteriser).
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <vector>
+
+#include "Lumagrid/GE.h"
+
+using Lumaspace::GE;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int kWidth = 1280;
+constexpr int kHeight = 1024;
+constexpr int kQuads = 500;
+constexpr int kWarmUpFrames = 20;
+constexpr int kMeasuredFrames = 300;
+
+struct Quad {
+    glm::mat4 world;
+    float opacity;
+};
+
+std::vector<Quad> MakeQuads() {
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> x(-kWidth / 2.0f, kWidth / 2.0f);
+    std::uniform_real_distribution<float> y(-kHeight / 2.0f, kHeight / 2.0f);
+    std::uniform_real_distribution<float> size(16.0f, 96.0f);
+    std::vector<Quad> quads;
+    for (int i = 0; i < kQuads; ++i) {
+        glm::mat4 world(1.0f);
+        world[0][0] = size(random);
+        world[1][1] = size(random);
+        world[3] = glm::vec4(x(random), y(random), 0.0f, 1.0f);
+        quads.push_back({world, 0.8f});
+    }
+    return quads;
+}
+
+// Milliseconds per frame over the measured frames; the back buffer is read once at the end so that every
+// queued frame has been rasterised before the clock stops.
+template <class Frame>
+double TimeFrames(GE& engine, Frame frame) {
+    for (int i = 0; i < kWarmUpFrames; ++i) {
+        frame();
+    }
+    Lumaspace::ImageRGBA sync;
+    engine.ReadBackBuffer(sync);
+    const auto start = Clock::now();
+    for (int i = 0; i < kMeasuredFrames; ++i) {
+        frame();
+    }
+    engine.ReadBackBuffer(sync);
+    const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
+    return elapsed.count() / kMeasuredFrames;
+}
+
+}  // namespace
+
+int main() {
+    std::filesystem::current_path(OMBRIN_BIN_DIR);  // the engine reads Shaders/ from the working directory
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+        return 1;
+    }
+    SDL_Window* window = SDL_CreateWindow("engine_bench", 0, 0, kWidth, kHeight, SDL_WINDOW_OPENGL);
+    GE* engine = GE::GetInstance();
+    if (window == nullptr || !engine->Initialize(window, kWidth, kHeight, kWidth, kHeight, false)) {
+        std::fprintf(stderr, "engine start-up failed:\n");
+        for (const std::string& message : engine->GetDiagnostics().Messages()) {
+            std::fprintf(stderr, "  %s\n", message.c_str());
+        }
+        engine->Shutdown();
+        SDL_Quit();
+        return 1;
+    }
+    engine->SetVsync(false);
+    engine->SetClearColor(0.1f, 0.1f, 0.1f, 1.0f);
+    std::vector<std::uint8_t> pixels(64 * 64 * 4);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = static_cast<std::uint8_t>(i * 7);
+    }
+    const Lumaspace::TextureHandle texture = engine->CreateTextureFromPixels(64, 64, pixels);
+    const std::vector<Quad> quads = MakeQuads();
+
+    const double empty = TimeFrames(*engine, [&] {
+        engine->Clear();
+        engine->Present();
+    });
+    const double gui = TimeFrames(*engine, [&] {
+        engine->Clear();
+        engine->TurnOnAlphaBlending();
+        engine->TurnOffDepthStencil();
+        engine->PrepareRenderGUI();
+        for (const Quad& quad : quads) {
+            engine->RenderGUI(quad.world, texture, quad.opacity);
+        }
+        engine->TurnOffAlphaBlending();
+        engine->TurnOnDepthStencil();
+        engine->Present();
+    });
+
+    std::printf("video driver: %s, %s\n", SDL_GetCurrentVideoDriver(), engine->GetVersion().c_str());
+    std::printf("%d x %d, %d frames each\n", kWidth, kHeight, kMeasuredFrames);
+    std::printf("empty frame:        %8.3f ms  (%7.1f frames/s)\n", empty, 1000.0 / empty);
+    std::printf("%d GUI quads:      %8.3f ms  (%7.1f frames/s)\n", kQuads, gui, 1000.0 / gui);
+
+    engine->ReleaseTexture(texture);
+    engine->Shutdown();
+    SDL_DestroyWindow(window);
+    SDL_Quit();
+    return 0;
+}

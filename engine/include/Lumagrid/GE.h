@@ -1,0 +1,137 @@
+// Lumaspace::GE, the graphics engine as the client sees it: one process-wide object reached through
+// GetInstance, started with a window (OpenGL back end) or without one (null back end, for tests of client
+// logic), and driven by state switches, prepare operations that bind a pipeline and render operations that
+// draw one object with it. Resources the client keeps (vertex buffers, textures) are named by handles; the
+// client releases the ones it created, the engine releases everything else in Shutdown.
+//
+// All operations run on the thread that called Initialize. Before Initialize and on a failed start-up every
+// operation does nothing and every creation returns the empty handle.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "Lumagrid/Diagnostics.h"
+#include "Lumagrid/EngineTypes.h"
+#include "Lumagrid/Handles.h"
+#include "Lumagrid/ImageRGBA.h"
+#include "Lumagrid/RecordedCall.h"
+
+struct SDL_Window;
+
+namespace Lumaspace {
+
+class RenderBackend;
+
+class GE {
+public:
+    // ---- Lifecycle and queries -------------------------------------------------------------------------
+    // The engine, created empty on the first call and again after Shutdown.
+    static GE* GetInstance();
+
+    // Starts the OpenGL 3.3 back end on the client's window, which must have been created with
+    // SDL_WINDOW_OPENGL after SDL_Init(SDL_INIT_VIDEO). The back buffer and every screen target have the
+    // screen size; the GUI projection uses the window size. False (with diagnostics) when anything fails.
+    bool Initialize(SDL_Window* window, float windowWidth, float windowHeight, float screenWidth,
+                    float screenHeight, bool fullScreen);
+    // The same start-up on the null back end: no window, no GL; every call is recorded (GetRecordedCalls) and
+    // creations hand out handles.
+    bool InitializeNull(float windowWidth, float windowHeight, float screenWidth, float screenHeight,
+                        bool fullScreen);
+    // Releases everything and deletes the engine; the next GetInstance returns a fresh one.
+    void Shutdown();
+
+    SDL_Window* GetWindowHandle() const;
+    std::string GetVersion() const;  // "OpenGL 4.5 (Core Profile) Mesa ...", "Null", or "" before start-up
+    void SetVsync(bool vsync);
+    void SetClearColor(float r, float g, float b, float a);
+    // Enters or leaves full screen. On success the GUI projection uses width x height from now on and the
+    // screen-changed flag is set; the back buffer keeps its size. On failure nothing changes.
+    bool ToggleFullscreen(bool fullScreen, float width, float height);
+    bool HasScreenChanged() const;
+    void ScreenChangeHandled();
+    // Back buffer and forward target to the clear colour, scene depth to 1.
+    void Clear();
+    // Shows the back buffer in the window (waiting for a vertical blank when vsync is on).
+    void Present();
+
+    // ---- State switches --------------------------------------------------------------------------------
+    void TurnOnAlphaBlending();
+    void TurnOffAlphaBlending();
+    void TurnOnPointLightAlphaBlending();
+    void TurnOnDepthStencil();
+    void TurnOffDepthStencil();
+    void SetDepthStateForParticles();
+    void TurnOnBackfaceCulling();
+    void TurnOffBackfaceCulling();
+    bool InitializeOutling();
+    void ClearOutlining();
+    void SetOutliningPassOne();
+    void SetOutliningPassTwo();
+
+    // ---- Render-target switches ------------------------------------------------------------------------
+    void ResetRenderTarget();
+    void ClearRenderTargetsForGBuffers();
+    void SetRenderTargetsForGBuffers();
+    void SetForwardRenderTarget();
+    void BeginRenderToShadowMap();
+    TextureHandle GetPostProcessingTexture1() const;  // G-buffer 0
+    TextureHandle GetPostProcessingTexture2() const;  // G-buffer 1
+
+    // ---- GUI pipeline ----------------------------------------------------------------------------------
+    // Binds the screen-space quad pipeline. GUI space: pixels from the window centre, x right, y up.
+    void PrepareRenderGUI();
+    // Draws the unit quad (-0.5..0.5) moved by world (row-vector convention, as built) with the texture,
+    // its alpha scaled by opacity. The empty handle draws nothing visible.
+    void RenderGUI(const glm::mat4& world, TextureHandle texture, float opacity);
+
+    // ---- Resources -------------------------------------------------------------------------------------
+    // An immutable vertex buffer from the vector the type selects (the other one is ignored).
+    BufferHandle CreateBuffer(BUFFERTYPE type, const std::vector<Vertex>& vertices,
+                              const std::vector<VertexAnimated>& animatedVertices);
+    // A vertex buffer the client rewrites (trails, particles, effects); its contents start as zeros.
+    BufferHandle CreateDynamicBuffer(std::size_t byteWidth);
+    // Replaces the buffer's contents from its first byte (the rest is undefined afterwards, as after a
+    // discard). More bytes than the buffer holds is refused.
+    bool UpdateDynamicBuffer(BufferHandle buffer, std::span<const std::byte> bytes);
+    void ReleaseBuffer(BufferHandle buffer);
+    // A mipmapped texture from an image file (PNG and the other formats stb_image reads).
+    TextureHandle Create2DTexture(const std::string& path);
+    // A single-level texture from width x height RGBA8 pixels, top row first (model textures).
+    TextureHandle CreateTextureFromPixels(int width, int height, std::span<const std::uint8_t> rgba);
+    void ReleaseTexture(TextureHandle texture);
+    // Instance buffers hold one world matrix per instance, indexed in the order they were added.
+    void AddInstanceBuffer(int count, const std::vector<glm::mat4>& matrices);
+    void UpdateInstanceBuffers(const std::vector<glm::mat4>& matrices, int index);
+    int GetNumberOfInstanceBuffer() const;
+
+    // ---- Diagnostics and test support -----------------------------------------------------------------
+    DiagnosticSink& GetDiagnostics() { return m_diagnostics; }
+    // The back buffer as it is now, top row first. False on the null back end and before start-up.
+    bool ReadBackBuffer(ImageRGBA& image);
+    // The calls the null back end recorded since start-up (empty on the OpenGL back end).
+    const std::vector<RecordedCall>& GetRecordedCalls() const;
+    void ClearRecordedCalls();
+
+    GE(const GE&) = delete;
+    GE& operator=(const GE&) = delete;
+
+private:
+    GE();
+    ~GE();
+
+    bool Start(std::unique_ptr<RenderBackend> backend, SDL_Window* window, float windowWidth,
+               float windowHeight, float screenWidth, float screenHeight, bool fullScreen);
+
+    DiagnosticSink m_diagnostics;
+    std::unique_ptr<RenderBackend> m_backend;
+    SDL_Window* m_window = nullptr;
+    bool m_screenChanged = false;
+    std::vector<int> m_instanceCounts;
+};
+
+}  // namespace Lumaspace

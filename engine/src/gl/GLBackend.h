@@ -1,0 +1,94 @@
+// The OpenGL 3.3 core back end: the device, the pipelines, the shadow map and the resource stores, started
+// and shut down in the engine's order.
+#pragma once
+
+#include "Lumagrid/Diagnostics.h"
+#include "RenderBackend.h"
+#include "gl/BufferStore.h"
+#include "gl/GUIShader.h"
+#include "gl/GraphicsDevice.h"
+#include "gl/InstanceBuffers.h"
+#include "gl/PendingPipelines.h"
+#include "gl/RenderTarget.h"
+#include "gl/ShaderProgram.h"
+#include "gl/TextureStore.h"
+
+namespace Lumaspace {
+
+class GLBackend final : public RenderBackend {
+public:
+    explicit GLBackend(DiagnosticSink& diagnostics) : m_diagnostics(diagnostics), m_device(diagnostics) {}
+
+    bool Initialize(const BackendSetup& setup) override;
+    void Shutdown() override;
+    std::string GetVersion() const override { return m_device.Version(); }
+    void SetVsync(bool vsync) override { m_device.SetVsync(vsync); }
+    void SetClearColor(const glm::vec4& colour) override { m_device.SetClearColor(colour); }
+    bool ToggleFullscreen(bool fullScreen, float width, float height) override;
+    void Clear() override { m_device.Clear(); }
+    void Present() override { m_device.Present(); }
+
+    void TurnOnAlphaBlending() override { m_device.BindBlendState(BlendState::AlphaOn); }
+    void TurnOffAlphaBlending() override { m_device.BindBlendState(BlendState::AlphaOff); }
+    void TurnOnPointLightAlphaBlending() override { m_device.BindBlendState(BlendState::PointLight); }
+    void TurnOnDepthStencil() override { m_device.BindDepthStencilState(DepthStencilState::Enabled); }
+    void TurnOffDepthStencil() override { m_device.BindDepthStencilState(DepthStencilState::Disabled); }
+    void SetDepthStateForParticles() override { m_device.BindDepthStencilState(DepthStencilState::Particle); }
+    void TurnOnBackfaceCulling() override { m_device.BindRasterizerState(true); }
+    void TurnOffBackfaceCulling() override { m_device.BindRasterizerState(false); }
+    bool InitializeOutling() override { return m_device.InitializeOutling(); }
+    void ClearOutlining() override { m_device.ClearOutlining(); }
+    void SetOutliningPassOne() override { m_device.SetOutliningPassOne(); }
+    void SetOutliningPassTwo() override { m_device.SetOutliningPassTwo(); }
+
+    void ResetRenderTarget() override { m_device.ResetRenderTarget(); }
+    void ClearRenderTargetsForGBuffers() override { m_device.ClearRenderTargetsForGBuffers(); }
+    void SetRenderTargetsForGBuffers() override { m_device.SetRenderTargetsForGBuffers(); }
+    void SetForwardRenderTarget() override { m_device.SetForwardRenderTarget(); }
+    void BeginRenderToShadowMap() override;
+    TextureHandle GetPostProcessingTexture1() const override { return m_gBuffer0; }
+    TextureHandle GetPostProcessingTexture2() const override { return m_gBuffer1; }
+
+    void PrepareRenderGUI() override { m_guiShader.Prepare(); }
+    void RenderGUI(const glm::mat4& world, TextureHandle texture, float opacity) override;
+
+    BufferHandle CreateBuffer(BUFFERTYPE, std::span<const std::byte> vertices) override;
+    BufferHandle CreateDynamicBuffer(std::size_t byteWidth) override {
+        return m_buffers.CreateDynamic(byteWidth);
+    }
+    bool UpdateDynamicBuffer(BufferHandle buffer, std::span<const std::byte> bytes) override;
+    bool ReleaseBuffer(BufferHandle buffer) override { return m_buffers.Release(buffer); }
+    TextureHandle Create2DTexture(const std::string& path, const ImageRGBA& image) override;
+    TextureHandle CreateTextureFromPixels(int width, int height, std::span<const std::uint8_t> rgba) override;
+    bool ReleaseTexture(TextureHandle texture) override { return m_textures.Release(texture); }
+    bool AddInstanceBuffer(int count, std::span<const glm::mat4> matrices) override;
+    bool UpdateInstanceBuffers(std::span<const glm::mat4> matrices, int index) override;
+
+    bool ReadBackBuffer(ImageRGBA& image) override { return m_device.ReadBackBuffer(image); }
+
+private:
+    bool StartPipelines();
+
+    DiagnosticSink& m_diagnostics;
+    GraphicsDevice m_device;
+    bool m_deviceStarted = false;
+    float m_windowWidth = 0.0f;
+    float m_windowHeight = 0.0f;
+
+    ProgramCache m_programs;
+    SceneShader m_sceneShader;
+    GUIShader m_guiShader;
+    ParticleShader m_particleShader;
+    DepthShader m_depthShader;
+    FoliageShader m_foliageShader;
+    ScreenSpace m_screenSpace;
+    RenderTarget m_shadowMap;
+
+    TextureStore m_textures;
+    BufferStore m_buffers;
+    InstanceBuffers m_instanceBuffers;
+    TextureHandle m_gBuffer0;
+    TextureHandle m_gBuffer1;
+};
+
+}  // namespace Lumaspace

@@ -1,0 +1,53 @@
+#include "gl/InstanceBuffers.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "gl/GLObjects.h"
+
+namespace Lumaspace {
+
+bool InstanceBuffers::Add(int count, std::span<const glm::mat4> matrices) {
+    std::vector<glm::mat4> initial(static_cast<std::size_t>(count), glm::mat4(0.0f));
+    std::copy_n(matrices.begin(), std::min(matrices.size(), initial.size()), initial.begin());
+    DrainGLErrors();
+    GLuint buffer = 0;
+    glGenBuffers(1, &buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(initial.size() * sizeof(glm::mat4)), initial.data(),
+                 GL_DYNAMIC_DRAW);
+    if (!DrainGLErrors()) {
+        glDeleteBuffers(1, &buffer);
+        buffer = 0;
+    }
+    m_entries.push_back(Entry{buffer, count});
+    return buffer != 0;
+}
+
+bool InstanceBuffers::Update(std::span<const glm::mat4> matrices, int index) {
+    const GLuint buffer = Buffer(index);
+    return buffer != 0 && WriteDiscard(GL_ARRAY_BUFFER, buffer, matrices.data(), matrices.size_bytes());
+}
+
+void InstanceBuffers::Shutdown() {
+    for (const Entry& entry : m_entries) {
+        if (entry.buffer != 0) {
+            glDeleteBuffers(1, &entry.buffer);
+        }
+    }
+    m_entries.clear();
+}
+
+GLuint InstanceBuffers::Buffer(int index) const {
+    return index >= 0 && static_cast<std::size_t>(index) < m_entries.size()
+               ? m_entries[static_cast<std::size_t>(index)].buffer
+               : 0;
+}
+
+int InstanceBuffers::Count(int index) const {
+    return index >= 0 && static_cast<std::size_t>(index) < m_entries.size()
+               ? m_entries[static_cast<std::size_t>(index)].count
+               : 0;
+}
+
+}  // namespace Lumaspace

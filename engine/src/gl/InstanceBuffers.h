@@ -1,0 +1,34 @@
+// The instance buffers of the instanced pipelines: one world matrix (64 bytes) per instance, kept in the
+// order the client added them, each with the instance count it was created for.
+#pragma once
+
+#include <epoxy/gl.h>
+
+#include <span>
+#include <vector>
+
+#include <glm/mat4x4.hpp>
+
+namespace Lumaspace {
+
+class InstanceBuffers {
+public:
+    // Appends a buffer of count matrices starting with the given ones (the rest zero). A failed creation
+    // still appends an entry without a buffer, so later indices keep naming the client's groups.
+    bool Add(int count, std::span<const glm::mat4> matrices);
+    // Rewrites buffer [index] from its first matrix; the caller has checked index and size.
+    bool Update(std::span<const glm::mat4> matrices, int index);
+    void Shutdown();
+
+    GLuint Buffer(int index) const;
+    int Count(int index) const;
+
+private:
+    struct Entry {
+        GLuint buffer = 0;
+        int count = 0;
+    };
+    std::vector<Entry> m_entries;
+};
+
+}  // namespace Lumaspace
