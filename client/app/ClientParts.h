@@ -1,0 +1,22 @@
+// What the application is assembled from: the window, the three states, and the subsystems that arrive with
+// later work (sound, networking). The game uses MakeGameParts; tests put in recording stand-ins.
+#pragma once
+
+#include <memory>
+
+#include "client/app/GameState.h"
+#include "client/app/NetworkSession.h"
+#include "client/app/WindowSystem.h"
+#include "client/ui/SoundSystem.h"
+
+struct ClientParts {
+    std::unique_ptr<WindowSystem> window;
+    std::unique_ptr<GameState> menuState;
+    std::unique_ptr<GameState> chooseState;
+    std::unique_ptr<GameState> playingState;
+    std::unique_ptr<SoundSystem> sound;       // null: the client runs silent
+    std::unique_ptr<NetworkSession> network;  // null: no server connection
+};
+
+// The SDL window, the menu, lobby and match states; no sound system and no networking yet.
+ClientParts MakeGameParts();

@@ -1,0 +1,16 @@
+#include <memory>
+
+#include "client/app/ChooseState.h"
+#include "client/app/ClientParts.h"
+#include "client/app/MenuState.h"
+#include "client/app/PlayingState.h"
+#include "client/app/SdlWindowSystem.h"
+
+ClientParts MakeGameParts() {
+    ClientParts parts;
+    parts.window = std::make_unique<SdlWindowSystem>();
+    parts.chooseState = std::make_unique<ChooseState>();
+    parts.menuState = std::make_unique<MenuState>();
+    parts.playingState = std::make_unique<PlayingState>();
+    return parts;
+}

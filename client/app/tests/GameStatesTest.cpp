@@ -1,0 +1,69 @@
+// The three states as they stand: Shutdown is safe before any Initialize and twice in a row (the
+// application shuts the lobby and the match down before every entry and all three at exit), a state can be
+// entered again after it, and Escape in the menu ends the program.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "client/app/ChooseState.h"
+#include "client/app/MenuState.h"
+#include "client/app/PlayingState.h"
+#include "client/app/QuitMessage.h"
+#include "client/app/tests/ScriptedWindow.h"
+
+namespace ombrin::test {
+namespace {
+
+template <class State>
+void ShutdownIsSafeAnyTime(const char* defaultLevel) {
+    State state;
+    state.Shutdown();  // never entered
+    EXPECT_FALSE(state.IsInitialized());
+    ASSERT_TRUE(state.Initialize("../Ombrin/Levels/Arena.ZMDL"));
+    EXPECT_EQ(state.LevelName(), "../Ombrin/Levels/Arena.ZMDL");
+    state.Shutdown();
+    state.Shutdown();
+    EXPECT_FALSE(state.IsInitialized());
+    EXPECT_EQ(state.LevelName(), "");
+    GameState& base = state;
+    ASSERT_TRUE(base.Initialize());
+    EXPECT_EQ(state.IsInitialized(), defaultLevel != nullptr);
+    if (defaultLevel != nullptr) {
+        EXPECT_EQ(state.LevelName(), defaultLevel);
+    }
+    EXPECT_EQ(base.Update(0.016), NO_CHANGE);
+}
+
+TEST(GameStatesTest, ShutdownIsSafeBeforeEntryAndTwice) {
+    const struct {
+        const char* name;
+        std::function<void()> check;
+    } cases[] = {
+        {"menu", [] { ShutdownIsSafeAnyTime<MenuState>("../Ombrin/Levels/NightTimeArena.ZMDL"); }},
+        {"lobby", [] { ShutdownIsSafeAnyTime<ChooseState>("../Ombrin/Levels/NightTimeArena.ZMDL"); }},
+        // The match is only ever entered with the server's level.
+        {"match", [] { ShutdownIsSafeAnyTime<PlayingState>(nullptr); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.check();
+    }
+}
+
+TEST(GameStatesTest, EscapeInTheMenuPostsTheQuitMessage) {
+    ScriptedWindow window(std::make_shared<Journal>());
+    SetQuitMessageTarget(&window);
+    MenuState menu;
+    menu.Initialize();
+    menu.EscapeIsPressed();
+    SetQuitMessageTarget(nullptr);
+
+    std::vector<WindowEvent> events;
+    ASSERT_TRUE(window.PollEvent(events));
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].type, WindowEvent::Type::Quit);
+}
+
+}  // namespace
+}  // namespace ombrin::test

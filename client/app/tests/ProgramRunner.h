@@ -1,0 +1,59 @@
+// Running programs from the program tests: the client itself in a chosen folder and environment, the X tools
+// (xdotool, import), screenshots, and closing a window the way a window manager does.
+#pragma once
+
+#include <sys/types.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ombrin::test {
+
+// A started program; killed at destruction if it still runs.
+class ChildProcess {
+public:
+    // Starts program in folder with this process's environment changed by changes (an empty value removes
+    // the variable); standard output and error go to outputFile.
+    ChildProcess(const std::string& program, const std::filesystem::path& folder,
+                 const std::map<std::string, std::string>& changes, const std::filesystem::path& outputFile);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool Started() const { return m_pid > 0; }
+    bool Running();
+    // The exit status (128 + signal when killed by one) once the program ends; nothing if it still runs after
+    // the given seconds.
+    std::optional<int> Wait(double seconds);
+
+private:
+    pid_t m_pid = -1;
+    std::optional<int> m_status;
+};
+
+// Runs a shell command; its standard output, or nothing when it fails.
+std::optional<std::string> RunCommand(const std::string& command);
+
+// The first visible window whose name is exactly name, as an X window id.
+std::optional<unsigned long> FindWindow(const std::string& name);
+
+// Asks the window to close (WM_DELETE_WINDOW), as a window manager's close button does.
+bool SendCloseRequest(unsigned long window);
+
+struct Screenshot {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgb;  // top row first
+
+    std::array<int, 3> At(int x, int y) const;
+};
+
+// The whole screen, through ImageMagick's import.
+std::optional<Screenshot> TakeScreenshot(const std::filesystem::path& scratchFile);
+
+}  // namespace ombrin::test
