@@ -4,6 +4,7 @@
 #include "protocol/ServerRoundMessages.h"
 #include "raknet/RakPeerInterface.h"
 #include "server/LevelList.h"
+#include "server/NaginataStab.h"
 #include "server/ServerSend.h"
 #include "server/SuddenDeathCheck.h"
 
@@ -96,7 +97,9 @@ void GameState::Update(double frameTime) {
     }
     m_collisionChecker->SetFrameTime(m_lastFrameTime);
     m_playerManager->UpdateTimers(frameTime);
+    m_playerManager->HealTick();
     UpdateObjects(frameTime);
+    CheckCollisions();
     UpdateRoundClock(frameTime);
     UpdateSuddenDeath(frameTime);
     UpdateRuneTiming();
@@ -107,10 +110,21 @@ void GameState::UpdateObjects(double dt) {
     m_smokeBombManager->Update(dt);
     m_spikeTrapManager->Update(dt);
     m_stickyTrapManager->Update(dt);
-    m_fanManager->Update(dt);
+    m_fanManager->Update(dt, *m_playerManager);
     m_projectileManager->Update(dt);
     m_volleyManager->Update(dt);
-    m_runeManager->UpdateTimers(dt);
+    m_runeManager->UpdateTimers(dt, *m_playerManager);
+}
+
+void GameState::CheckCollisions() {
+    ServerPlayerManager& players = *m_playerManager;
+    m_shurikenManager->CheckCollisions(players, *m_collisionChecker);
+    m_projectileManager->CheckCollisions(players, *m_collisionChecker);
+    m_spikeTrapManager->CheckCollisions(players, m_lastFrameTime);
+    m_fanManager->CheckCollisions(players, *m_collisionChecker, m_lastFrameTime);
+    m_volleyManager->CheckCollisions(players);
+    m_runeManager->CheckPickups(players);
+    StabCheck(players, *m_collisionChecker, m_lastFrameTime);
 }
 
 void GameState::UpdateRoundClock(double dt) {
@@ -131,7 +145,7 @@ void GameState::UpdateRoundClock(double dt) {
 
 void GameState::RestartRoundClock() {
     ResetRoundTimedState();
-    m_runeManager->ResetRunes();
+    m_runeManager->ResetRunes(*m_playerManager);
     m_playerManager->ClearRuneEffects();
     for (const PlayerRecord& player : m_playerManager->Players()) {
         SendRoundTime(player.guid);
@@ -221,5 +235,27 @@ void GameState::SetVisibleList(const RakNet::RakNetGUID& guid, const std::vector
 void GameState::SetLobbyEntry(const RakNet::RakNetGUID& guid, LobbyEntry entry) {
     if (m_playerManager) {
         m_playerManager->SetLobbyEntry(guid, std::move(entry));
+    }
+}
+
+void GameState::UseAbility(std::int32_t ability, float distance, const RakNet::RakNetGUID& guid) {
+    if (!m_playerManager) {
+        return;
+    }
+    const PlayerRecord* player = m_playerManager->FindPlayer(guid);
+    if (player == nullptr || !player->alive) {
+        return;
+    }
+    CombatWorld world{*m_shurikenManager,  *m_projectileManager, *m_fanManager,    *m_smokeBombManager,
+                      *m_spikeTrapManager, *m_stickyTrapManager, *m_volleyManager, *m_collisionChecker};
+    m_playerManager->UseAbility(ability, distance, guid, world);
+    if (m_playerManager->IsInvisible(guid)) {
+        m_runeManager->SendInvisibilityEnded(*m_playerManager);
+    }
+}
+
+void GameState::SendRuneState(const RakNet::RakNetGUID& guid) const {
+    if (m_runeManager) {
+        m_runeManager->SendRuneState(guid);
     }
 }

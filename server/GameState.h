@@ -62,6 +62,11 @@ public:
     void SendScores(const RakNet::RakNetGUID& guid) const;
     void SetVisibleList(const RakNet::RakNetGUID& guid, const std::vector<std::uint8_t>& indices);
     void SetLobbyEntry(const RakNet::RakNetGUID& guid, LobbyEntry entry);
+    // An ability request of a known, living player: carried out, then, if the player was invisible,
+    // everybody is told its invisibility ended.
+    void UseAbility(std::int32_t ability, float distance, const RakNet::RakNetGUID& guid);
+    // Reply to ID_RUNE_STATE.
+    void SendRuneState(const RakNet::RakNetGUID& guid) const;
 
     // The player manager of the current level; nullptr before Initialize and after Shutdown.
     ServerPlayerManager* GetPlayerManager() const { return m_playerManager.get(); }
@@ -75,6 +80,16 @@ public:
     bool IsSuddenDeath() const { return m_suddenDeath; }
     const RoundClock& GetRoundClock() const { return m_roundClock; }
     const RoundWins& GetRoundWins() const { return m_roundWins; }
+    // The managers of the current level; nullptr before Initialize and after Shutdown.
+    ShurikenManager* GetShurikenManager() const { return m_shurikenManager.get(); }
+    ProjectileManager* GetProjectileManager() const { return m_projectileManager.get(); }
+    FanManager* GetFanManager() const { return m_fanManager.get(); }
+    SmokeBombManager* GetSmokeBombManager() const { return m_smokeBombManager.get(); }
+    SpikeTrapManager* GetSpikeTrapManager() const { return m_spikeTrapManager.get(); }
+    StickyTrapManager* GetStickyTrapManager() const { return m_stickyTrapManager.get(); }
+    VolleyManager* GetVolleyManager() const { return m_volleyManager.get(); }
+    RuneManager* GetRuneManager() const { return m_runeManager.get(); }
+    CollisionChecker* GetCollisionChecker() const { return m_collisionChecker.get(); }
 
 protected:
     // Sudden death off, runes not yet spawned, clock at 0:00; tells everybody sudden death is off.
@@ -111,6 +126,8 @@ protected:
 private:
     void CreateManagers();
     void UpdateObjects(double dt);
+    // Every object, rune and stab against the players and the level.
+    void CheckCollisions();
     void UpdateRoundClock(double dt);
     // While a team has no players the round cannot be fought: its timed state starts over.
     void RestartRoundClock();

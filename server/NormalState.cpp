@@ -84,7 +84,7 @@ void NormalState::StartRound() {
     }
     ResetRoundTimedState();
     ClearObjects();
-    m_runeManager->ResetRunes();
+    m_runeManager->ResetRunes(*m_playerManager);
     m_playerManager->ClearRuneEffects();
 }
 

@@ -25,6 +25,8 @@ ServerNetwork::ServerNetwork() {
     m_handlers[protocol::ID_SCORES] = &ServerNetwork::OnScoresRequest;
     m_handlers[protocol::ID_VISIBLE_PLAYERS] = &ServerNetwork::OnVisiblePlayers;
     m_handlers[protocol::ID_LOBBY_STATE] = &ServerNetwork::OnLobbyState;
+    m_handlers[protocol::ID_USE_ABILITY] = &ServerNetwork::OnUseAbility;
+    m_handlers[protocol::ID_RUNE_STATE] = &ServerNetwork::OnRuneStateRequest;
 }
 
 ServerNetwork::~ServerNetwork() {

@@ -69,6 +69,8 @@ private:
     void OnScoresRequest(RakNet::Packet& packet);
     void OnVisiblePlayers(RakNet::Packet& packet);
     void OnLobbyState(RakNet::Packet& packet);
+    void OnUseAbility(RakNet::Packet& packet);
+    void OnRuneStateRequest(RakNet::Packet& packet);
 
     RakNet::RakPeerInterface* m_peer = nullptr;
     bool m_ownsPeer = false;

@@ -91,3 +91,21 @@ void ServerNetwork::OnLobbyState(RakNet::Packet& packet) {
                                                            report.name, report.ready});
     }
 }
+
+void ServerNetwork::OnUseAbility(RakNet::Packet& packet) {
+    protocol::UseAbilityRequest request;
+    ServerPlayerManager* players = PlayerManager();
+    if (players == nullptr || !Decode(packet, request)) {
+        return;
+    }
+    const PlayerRecord* player = players->FindPlayer(packet.guid);
+    if (player != nullptr && player->alive) {
+        m_gameState->UseAbility(request.ability, request.distance, packet.guid);
+    }
+}
+
+void ServerNetwork::OnRuneStateRequest(RakNet::Packet& packet) {
+    if (m_gameState) {
+        m_gameState->SendRuneState(packet.guid);
+    }
+}

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "raknet/RakNetTypes.h"
+#include "server/CombatWorld.h"
 #include "server/JoinRules.h"
 #include "server/Lobby.h"
 #include "server/PlayerRecord.h"
@@ -62,6 +63,30 @@ public:
     void ClearSpawnAssignments() { m_spawns.Clear(); }
     // Round start and clock restart: shields, invisibility and healing end.
     void ClearRuneEffects();
+
+    // Combat (ServerPlayerManagerAbilities.cpp, ServerPlayerManagerDamage.cpp).
+    // Carries out an ability request of a living player from its last reported position and facing, then
+    // acknowledges it with ID_USE_ABILITY. Unknown ability numbers and requests whose distance is not a
+    // finite number are only acknowledged; requests of unknown or dead players are dropped.
+    void UseAbility(std::int32_t ability, float distance, const RakNet::RakNetGUID& guid, CombatWorld& world);
+    // The only way health goes down. A shield absorbs the hit; otherwise health drops by amount and may
+    // kill. Either way the attacker gets ID_DAMAGE_DEALT and everybody sees the hit, unless noFeedback. A
+    // dead victim or a guid that is no player takes nothing.
+    void Damage(const RakNet::RakNetGUID& victim, float amount, const RakNet::RakNetGUID& attacker,
+                std::int32_t ability, bool noFeedback);
+    void SetAreaDamage(const RakNet::RakNetGUID& guid, float value);
+
+    // Rune effects (ServerPlayerManagerRunes.cpp). None of the setters sends anything but StartHealing's
+    // ID_HEALING_STATE.
+    void StartHealing(const RakNet::RakNetGUID& guid);
+    void SetInvisible(const RakNet::RakNetGUID& guid);
+    void SetShield(const RakNet::RakNetGUID& guid);
+    // At each heal tick every healing player gains its heal amount, up to its maximum health, where the
+    // healing ends.
+    void HealTick();
+    // Every player becomes visible: called whenever ID_INVISIBILITY_ENDED goes out, so that later rosters
+    // agree with what the clients were told.
+    void ClearInvisibility();
     // ID_ANIMATION from a player, to everybody else.
     void RelayAnimation(const RakNet::RakNetGUID& guid, std::int32_t animation) const;
     void SetVisibleList(const RakNet::RakNetGUID& guid, const std::vector<std::uint8_t>& indices);
@@ -92,10 +117,13 @@ public:
     bool IsHealTick() const { return m_timers.IsHealTick(); }
     void ConsumeHealTick() { m_timers.ConsumeHealTick(); }
 
+    RakNet::RakPeerInterface* GetPeer() const { return m_peer; }
     void SetRandomSource(SpawnAssigner::RandomSource random) { m_spawns.SetRandomSource(std::move(random)); }
     const SpawnAssigner& GetSpawns() const { return m_spawns; }
 
 private:
+    // One ability of user, whose request is known to be sound.
+    void CarryOutAbility(std::int32_t ability, float distance, const PlayerRecord& user, CombatWorld& world);
     // The spawn position for a player of team (the origin on a level without spawn points).
     Float3 ChooseSpawnPoint(const RakNet::RakNetGUID& guid, std::int32_t team);
 

@@ -67,15 +67,6 @@ void ServerPlayerManager::Revive(const RakNet::RakNetGUID& guid) {
               protocol::PlayerHealthSendParameters(player->health, true));
 }
 
-void ServerPlayerManager::ClearRuneEffects() {
-    for (PlayerRecord& player : m_players) {
-        player.shield = 0.0f;
-        player.invisible = false;
-        player.healing = false;
-        Broadcast(m_peer, protocol::HealingStateMessage{player.guid, false});
-    }
-}
-
 void ServerPlayerManager::RelayAnimation(const RakNet::RakNetGUID& guid, std::int32_t animation) const {
     if (IsPlayer(guid)) {
         Broadcast(m_peer, protocol::AnimationRelayMessage{guid, animation}, guid);

@@ -25,14 +25,22 @@ ScratchFolder::~ScratchFolder() {
     fs::remove_all(m_path, ignored);
 }
 
-std::string LevelText(const std::vector<LevelSpawnPoint>& spawnPoints) {
+std::string LevelText(const std::vector<LevelSpawnPoint>& spawnPoints,
+                      const std::vector<std::string>& boxLines, const std::vector<std::string>& entityLines) {
     // Line 1 field 3 holds the entity count plus one, line 2 field 4 the box count.
     std::string text =
-        "Level\n# entity lines: " + std::to_string(spawnPoints.size() + 1) + "\n# box line count: 0\n";
+        "Level\n# entity lines: " + std::to_string(spawnPoints.size() + entityLines.size() + 1) +
+        "\n# box line count: " + std::to_string(boxLines.size()) + "\n";
+    for (const std::string& line : boxLines) {
+        text += line + "\n";
+    }
     for (const LevelSpawnPoint& point : spawnPoints) {
         // Level files are right-handed: the loader negates z.
         text += "spawnPoint_" + std::to_string(point.team) + " " + std::to_string(point.position.x) + " " +
                 std::to_string(point.position.y) + " " + std::to_string(-point.position.z) + " 0 0 0\n";
+    }
+    for (const std::string& line : entityLines) {
+        text += line + "\n";
     }
     return text;
 }
@@ -66,10 +74,11 @@ void GameFixture::TearDown() {
     ModelLibrary::GetInstance().Clear();
 }
 
-std::string GameFixture::WriteLevel(const std::string& name,
-                                    const std::vector<LevelSpawnPoint>& spawnPoints) {
+std::string GameFixture::WriteLevel(const std::string& name, const std::vector<LevelSpawnPoint>& spawnPoints,
+                                    const std::vector<std::string>& boxLines,
+                                    const std::vector<std::string>& entityLines) {
     const std::string path = scratch.File(name);
-    std::ofstream(path, std::ios::binary) << LevelText(spawnPoints);
+    std::ofstream(path, std::ios::binary) << LevelText(spawnPoints, boxLines, entityLines);
     return path;
 }
 

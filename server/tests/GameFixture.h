@@ -25,8 +25,10 @@ private:
     std::filesystem::path m_path;
 };
 
-// A level file with these spawn points (in game coordinates) and nothing else.
-std::string LevelText(const std::vector<LevelSpawnPoint>& spawnPoints);
+// A level file with these spawn points (in game coordinates), box lines and further entity lines.
+std::string LevelText(const std::vector<LevelSpawnPoint>& spawnPoints,
+                      const std::vector<std::string>& boxLines = {},
+                      const std::vector<std::string>& entityLines = {});
 
 // The body box of each character in the fixture models: centre (0, 1, 0), half-sizes that tell the
 // characters apart.
@@ -42,7 +44,9 @@ protected:
     void TearDown() override;
 
     // Writes a level file into the scratch folder and returns its path.
-    std::string WriteLevel(const std::string& name, const std::vector<LevelSpawnPoint>& spawnPoints);
+    std::string WriteLevel(const std::string& name, const std::vector<LevelSpawnPoint>& spawnPoints,
+                           const std::vector<std::string>& boxLines = {},
+                           const std::vector<std::string>& entityLines = {});
     // Starts the game on these levels (the standard level alone by default), first level first.
     void Start(std::vector<std::string> levels = {});
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ScriptedClient.h"
 #include "ServerProcess.h"
 #include "protocol/ClientMessages.h"
 #include "protocol/SendParameters.h"
@@ -23,100 +24,7 @@ using namespace RakNet;
 
 namespace {
 
-constexpr int kTimeoutMs = 15000;
-
-// A client that keeps every packet it receives and sends what a test tells it to.
-class ScriptedClient {
-public:
-    ScriptedClient() {
-        m_peer = RakPeerInterface::GetInstance();
-        SocketDescriptor descriptor(0, nullptr);
-        m_peer->Startup(1, &descriptor, 1);
-    }
-    ~ScriptedClient() { RakPeerInterface::DestroyInstance(m_peer); }
-    ScriptedClient(const ScriptedClient&) = delete;
-    ScriptedClient& operator=(const ScriptedClient&) = delete;
-
-    bool Connect(unsigned short port) {
-        return m_peer->Connect("127.0.0.1", port, nullptr, 0) == CONNECTION_ATTEMPT_STARTED;
-    }
-
-    // Takes every waiting packet into the inbox; waits up to waitMs when none is waiting.
-    void Pump(unsigned int waitMs = 0) {
-        if (waitMs > 0) {
-            m_peer->WaitForIncoming(waitMs);
-        }
-        while (Packet* packet = m_peer->Receive()) {
-            if (packet->length > 0) {
-                if (packet->data[0] == ID_CONNECTION_REQUEST_ACCEPTED) {
-                    m_server = packet->guid;
-                }
-                m_inbox.emplace_back(packet->data, packet->data + packet->length);
-            }
-            m_peer->DeallocatePacket(packet);
-        }
-    }
-
-    template <typename Message>
-    void Send(const Message& message,
-              const protocol::SendParameters& parameters = protocol::SendParamsFor<Message>()) {
-        BitStream stream;
-        protocol::Write(stream, message);
-        m_peer->Send(&stream, parameters.priority, parameters.reliability, parameters.orderingChannel,
-                     m_server, false);
-    }
-
-    // Every received message of this type, decoded.
-    template <typename Message>
-    std::vector<Message> Received() const {
-        std::vector<Message> messages;
-        for (const auto& bytes : m_inbox) {
-            BitStream stream(bytes.data(), static_cast<unsigned int>(bytes.size()), false);
-            Message message;
-            if (bytes[0] == Message::kId && protocol::Read(stream, message)) {
-                messages.push_back(message);
-            }
-        }
-        return messages;
-    }
-    bool ReceivedId(unsigned char id) const {
-        for (const auto& bytes : m_inbox) {
-            if (bytes[0] == id) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    void Leave() {
-        m_peer->CloseConnection(m_server, true);
-        m_peer->WaitForIncoming(50);
-    }
-
-    RakNetGUID Guid() const { return m_peer->GetMyGUID(); }
-
-private:
-    RakPeerInterface* m_peer = nullptr;
-    RakNetGUID m_server;
-    std::vector<std::vector<unsigned char>> m_inbox;
-};
-
-// Pumps every client (running step between pumps) until done holds or the time-out passes.
-bool PumpUntil(
-    std::vector<ScriptedClient*> clients, const std::function<bool()>& done,
-    const std::function<void()>& step = [] {}) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kTimeoutMs);
-    while (std::chrono::steady_clock::now() < deadline) {
-        step();
-        for (ScriptedClient* client : clients) {
-            client->Pump(5);
-        }
-        if (done()) {
-            return true;
-        }
-    }
-    return false;
-}
+constexpr int kTimeoutMs = kProcessTimeoutMs;
 
 std::optional<protocol::PlayerListEntry> FindEntry(const protocol::PlayerListMessage& list,
                                                    const RakNetGUID& guid) {

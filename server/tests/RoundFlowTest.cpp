@@ -214,6 +214,10 @@ TEST_F(RoundFlow, RoundStartReseatsRevivesAndClearsEveryPlayerIncludingLateJoine
         expected.insert(expected.end(), std::begin(respawnOne), std::end(respawnOne));
     }
     expected.push_back(protocol::ID_SUDDEN_DEATH);
+    // The runes go, and the ends of their effects are announced at once.
+    expected.insert(expected.end(),
+                    {protocol::ID_RUNE_REMOVED, protocol::ID_RUNE_REMOVED, protocol::ID_INVISIBILITY_ENDED,
+                     protocol::ID_RUNE_REMOVED, protocol::ID_SHIELD_ENDED});
     expected.insert(expected.end(), 3, protocol::ID_HEALING_STATE);
     ASSERT_EQ(ids, expected);
 

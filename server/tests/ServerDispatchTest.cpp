@@ -7,6 +7,7 @@
 #include "protocol/ServerLobbyMessages.h"
 #include "protocol/ServerMovementMessages.h"
 #include "protocol/ServerRoundMessages.h"
+#include "protocol/ServerRuneMessages.h"
 #include "raknet/MessageIdentifiers.h"
 #include "server/ServerNetwork.h"
 #include "shared/ModelLibrary.h"
@@ -201,4 +202,32 @@ TEST(DispatchShutdown, ClearsTheModelLibraryAndShutsThePeerDown) {
     EXPECT_EQ(ModelLibrary::GetInstance().Size(), 0u);
     EXPECT_TRUE(peer.WasShutDown());
     EXPECT_EQ(network.GetGameState(), nullptr);
+}
+
+TEST_F(Dispatch, AbilityRequestsOfLivingPlayersAreCarriedOutAndAcknowledged) {
+    Receive(protocol::JoinGameRequest{"Alice", 0, 0, 1}, kAlice);
+    peer.ClearSent();
+
+    Receive(protocol::UseAbilityRequest{0, 0.0f}, kAlice);
+    EXPECT_EQ(peer.SentIds(), (std::vector<int>{protocol::ID_PLAY_SOUND, protocol::ID_SHURIKEN_ADD,
+                                                protocol::ID_USE_ABILITY}));
+
+    // From a connection that is no player, a short payload, or a dead player: nothing.
+    peer.ClearSent();
+    Receive(protocol::UseAbilityRequest{0, 0.0f}, kBob);
+    Receive(std::vector<unsigned char>{protocol::ID_USE_ABILITY, 0, 0, 0}, kAlice);
+    network.GetGameState()->GetPlayerManager()->FindPlayer(kAlice)->alive = false;
+    Receive(protocol::UseAbilityRequest{0, 0.0f}, kAlice);
+    EXPECT_TRUE(peer.Sent().empty());
+}
+
+TEST_F(Dispatch, RuneStateRequestIsAnsweredToTheSenderAlone) {
+    Receive(protocol::RuneStateRequest{}, kBob);
+    ASSERT_EQ(peer.Sent().size(), 1u);
+    EXPECT_TRUE(peer.Sent()[0].IsTo(kBob));
+    const auto reply = peer.Sent()[0].Decode<protocol::RuneStateMessage>();
+    ASSERT_TRUE(reply.has_value());
+    for (const auto& entry : reply->runes) {
+        EXPECT_FALSE(entry.present);
+    }
 }

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 extern char** environ;
@@ -27,7 +28,7 @@ ServerProcess::~ServerProcess() {
     }
 }
 
-bool ServerProcess::Start(const std::vector<std::string>& arguments) {
+bool ServerProcess::Start(const std::vector<std::string>& arguments, const std::string& workingDirectory) {
     int pipeFds[2];
     if (pipe(pipeFds) != 0) {
         return false;
@@ -37,9 +38,10 @@ bool ServerProcess::Start(const std::vector<std::string>& arguments) {
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
     posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
-    posix_spawn_file_actions_addchdir_np(&actions, BinDir().c_str());
+    posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
 
-    const std::string program = BinDir() + "/Quellhost";
+    // Absolute: the child changes its directory before the program is looked up.
+    const std::string program = std::filesystem::absolute(BinDir() + "/Quellhost").string();
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
     for (const std::string& argument : arguments) {

@@ -6,11 +6,15 @@
 #include <string>
 #include <vector>
 
+// The folder holding the programs: OMBRIN_BIN_DIR, or the working directory.
+std::string BinDir();
+
 class ServerProcess {
 public:
     ~ServerProcess();
-    // Starts bin/Quellhost with the arguments, working directory bin/ (as a player would run it).
-    bool Start(const std::vector<std::string>& arguments);
+    // Starts bin/Quellhost with the arguments, working directory bin/ (as a player would run it) unless
+    // another is given; the program reads its data from "../Ombrin/" next to the working directory.
+    bool Start(const std::vector<std::string>& arguments, const std::string& workingDirectory = BinDir());
     // Reads console lines until one starts with prefix; returns it (empty on time-out or exit).
     std::string WaitForLine(const std::string& prefix, int timeoutMs);
     // Everything printed so far.
@@ -30,6 +34,3 @@ private:
     std::string m_output;
     std::size_t m_consumed = 0;
 };
-
-// The folder holding the programs: OMBRIN_BIN_DIR, or the working directory.
-std::string BinDir();

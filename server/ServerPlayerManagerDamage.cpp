@@ -1,0 +1,77 @@
+// ServerPlayerManager: damage, deaths, kills and the feedback of a hit.
+#include "protocol/ServerCombatMessages.h"
+#include "protocol/ServerRuneMessages.h"
+#include "server/ServerPlayerManager.h"
+#include "server/ServerSend.h"
+#include "server/ServerSound.h"
+
+namespace {
+
+// The Tessen ninja has the female voice.
+Sound DeathSound(const PlayerRecord& player) {
+    return player.character == 1 ? Sound::DeathFemale : Sound::DeathMale;
+}
+
+Sound HurtSound(const PlayerRecord& player) {
+    return player.character == 1 ? Sound::FemaleHurt : Sound::MaleHurt;
+}
+
+protocol::Vec3 ToVec3(const Float3& v) {
+    return {v.x, v.y, v.z};
+}
+
+}  // namespace
+
+void ServerPlayerManager::Damage(const RakNet::RakNetGUID& victim, float amount,
+                                 const RakNet::RakNetGUID& attacker, std::int32_t ability, bool noFeedback) {
+    PlayerRecord* player = FindPlayer(victim);
+    if (player == nullptr) {
+        return;
+    }
+    // Any hit, even one a shield absorbs, ends the gains of healing and the invisibility.
+    player->healAmount = 0.0f;
+    player->invisible = false;
+    if (!player->alive) {
+        return;
+    }
+    if (player->healing) {
+        player->healing = false;
+        Broadcast(m_peer, protocol::HealingStateMessage{victim, false});
+    }
+
+    if (player->shield > 0.0f) {
+        player->shield = 0.0f;
+        Broadcast(m_peer, protocol::ShieldValueMessage{victim, 0.0f});
+    } else {
+        player->health -= amount;
+        if (player->health <= 0.0f) {
+            player->alive = false;
+            PlaySound(m_peer, DeathSound(*player), player->position);
+            // A killer who has left counts nothing.
+            if (PlayerRecord* killer = FindPlayer(attacker)) {
+                Broadcast(m_peer, protocol::KillNoticeMessage{victim, attacker, ability});
+                if (killer != player) {
+                    ++killer->kills;
+                }
+                ++player->deaths;
+                Broadcast(m_peer,
+                          protocol::KillStatsMessage{victim, attacker, player->deaths, killer->kills});
+            }
+        }
+        // Sent unclamped: health may be below 0.
+        Broadcast(m_peer, protocol::PlayerHealthMessage{victim, player->health, player->alive}, {},
+                  protocol::PlayerHealthSendParameters(player->health, false));
+    }
+
+    if (!noFeedback) {
+        SendTo(m_peer, protocol::DamageDealtMessage{attacker, amount, ToVec3(player->position)}, attacker);
+        Broadcast(m_peer, protocol::HitEffectMessage{ability, ToVec3(player->position)});
+        PlaySound(m_peer, HurtSound(*player), player->position);
+    }
+}
+
+void ServerPlayerManager::SetAreaDamage(const RakNet::RakNetGUID& guid, float value) {
+    if (PlayerRecord* player = FindPlayer(guid)) {
+        player->areaDamage = value;
+    }
+}

@@ -1,0 +1,69 @@
+// ServerPlayerManager: the effects of the runes on the players (healing over time, invisibility, shield).
+#include "protocol/ServerCombatMessages.h"
+#include "protocol/ServerRuneMessages.h"
+#include "server/ServerPlayerManager.h"
+#include "server/ServerSend.h"
+
+namespace {
+
+inline constexpr float kHealPerTick = 10.0f;
+inline constexpr float kShieldValue = 1.0f;
+
+}  // namespace
+
+void ServerPlayerManager::StartHealing(const RakNet::RakNetGUID& guid) {
+    if (PlayerRecord* player = FindPlayer(guid)) {
+        player->healAmount = kHealPerTick;
+        player->healing = true;
+        Broadcast(m_peer, protocol::HealingStateMessage{guid, true});
+    }
+}
+
+void ServerPlayerManager::SetInvisible(const RakNet::RakNetGUID& guid) {
+    if (PlayerRecord* player = FindPlayer(guid)) {
+        player->invisible = true;
+    }
+}
+
+void ServerPlayerManager::SetShield(const RakNet::RakNetGUID& guid) {
+    if (PlayerRecord* player = FindPlayer(guid)) {
+        player->shield = kShieldValue;
+    }
+}
+
+void ServerPlayerManager::HealTick() {
+    if (!m_timers.IsHealTick()) {
+        return;
+    }
+    for (PlayerRecord& player : m_players) {
+        if (!(player.healAmount > 0.0f)) {
+            continue;
+        }
+        player.invisible = false;
+        player.health += player.healAmount;
+        if (player.health > player.maxHealth) {
+            player.health = player.maxHealth;
+            player.healAmount = 0.0f;
+            player.healing = false;
+            Broadcast(m_peer, protocol::HealingStateMessage{player.guid, false});
+        }
+        Broadcast(m_peer, protocol::PlayerHealthMessage{player.guid, player.health, player.alive}, {},
+                  protocol::PlayerHealthSendParameters(player.health, false));
+        m_timers.ConsumeHealTick();
+    }
+}
+
+void ServerPlayerManager::ClearRuneEffects() {
+    for (PlayerRecord& player : m_players) {
+        player.shield = 0.0f;
+        player.invisible = false;
+        player.healing = false;
+        Broadcast(m_peer, protocol::HealingStateMessage{player.guid, false});
+    }
+}
+
+void ServerPlayerManager::ClearInvisibility() {
+    for (PlayerRecord& player : m_players) {
+        player.invisible = false;
+    }
+}
