@@ -48,6 +48,22 @@ public:
         return nullptr;
     }
 
+    // Ages every record by dt (its lifetime and, where the record has one, its flight time) and returns the
+    // ids, in order, of the records whose lifetime ran out; the caller removes and announces them.
+    std::vector<int> Age(float dt) {
+        std::vector<int> expired;
+        for (Record& record : m_records) {
+            record.lifetimeLeft -= dt;
+            if constexpr (requires { record.flightTimeLeft; }) {
+                record.flightTimeLeft -= dt;
+            }
+            if (record.lifetimeLeft <= 0.0f) {
+                expired.push_back(record.id);
+            }
+        }
+        return expired;
+    }
+
     std::vector<Record>& Records() { return m_records; }
     const std::vector<Record>& Records() const { return m_records; }
     void Clear() { m_records.clear(); }

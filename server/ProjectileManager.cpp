@@ -51,15 +51,7 @@ bool ProjectileManager::AddProjectile(const Float3& start, const Float3& directi
 }
 
 void ProjectileManager::Update(double frameTime) {
-    const float dt = static_cast<float>(frameTime);
-    std::vector<int> expired;
-    for (ProjectileRecord& projectile : m_objects.Records()) {
-        projectile.lifetimeLeft -= dt;
-        if (projectile.lifetimeLeft <= 0.0f) {
-            expired.push_back(projectile.id);
-        }
-    }
-    for (const int id : expired) {
+    for (const int id : m_objects.Age(static_cast<float>(frameTime))) {
         RemoveObject(id);
     }
 }

@@ -41,15 +41,7 @@ bool ShurikenManager::AddShuriken(const Float3& start, const Float3& direction,
 }
 
 void ShurikenManager::Update(double frameTime) {
-    const float dt = static_cast<float>(frameTime);
-    std::vector<int> expired;
-    for (ShurikenRecord& shuriken : m_objects.Records()) {
-        shuriken.lifetimeLeft -= dt;
-        if (shuriken.lifetimeLeft <= 0.0f) {
-            expired.push_back(shuriken.id);
-        }
-    }
-    for (const int id : expired) {
+    for (const int id : m_objects.Age(static_cast<float>(frameTime))) {
         RemoveObject(id);
     }
 }

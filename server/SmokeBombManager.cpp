@@ -26,15 +26,7 @@ bool SmokeBombManager::AddSmokeBomb(const GroundPoint& start, const GroundPoint&
 }
 
 void SmokeBombManager::Update(double frameTime) {
-    const float dt = static_cast<float>(frameTime);
-    std::vector<int> expired;
-    for (SmokeBombRecord& smokeBomb : m_objects.Records()) {
-        smokeBomb.lifetimeLeft -= dt;
-        if (smokeBomb.lifetimeLeft <= 0.0f) {
-            expired.push_back(smokeBomb.id);
-        }
-    }
-    for (const int id : expired) {
+    for (const int id : m_objects.Age(static_cast<float>(frameTime))) {
         RemoveObject(id);
     }
 }

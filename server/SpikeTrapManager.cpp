@@ -34,16 +34,7 @@ bool SpikeTrapManager::AddSpikeTrap(const GroundPoint& start, const GroundPoint&
 }
 
 void SpikeTrapManager::Update(double frameTime) {
-    const float dt = static_cast<float>(frameTime);
-    std::vector<int> expired;
-    for (SpikeTrapRecord& trap : m_objects.Records()) {
-        trap.lifetimeLeft -= dt;
-        trap.flightTimeLeft -= dt;
-        if (trap.lifetimeLeft <= 0.0f) {
-            expired.push_back(trap.id);
-        }
-    }
-    for (const int id : expired) {
+    for (const int id : m_objects.Age(static_cast<float>(frameTime))) {
         RemoveObject(id);
     }
 }

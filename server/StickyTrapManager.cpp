@@ -29,16 +29,7 @@ bool StickyTrapManager::AddStickyTrap(const GroundPoint& start, const GroundPoin
 }
 
 void StickyTrapManager::Update(double frameTime) {
-    const float dt = static_cast<float>(frameTime);
-    std::vector<int> expired;
-    for (StickyTrapRecord& trap : m_objects.Records()) {
-        trap.lifetimeLeft -= dt;
-        trap.flightTimeLeft -= dt;
-        if (trap.lifetimeLeft <= 0.0f) {
-            expired.push_back(trap.id);
-        }
-    }
-    for (const int id : expired) {
+    for (const int id : m_objects.Age(static_cast<float>(frameTime))) {
         RemoveObject(id);
     }
 }
