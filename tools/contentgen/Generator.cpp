@@ -1,6 +1,7 @@
 #include "Generator.h"
 
 #include "FileOutput.h"
+#include "MediaOutput.h"
 #include "levels/LevelWriter.h"
 #include "levels/Levels.h"
 #include "models/ModelCatalog.h"
@@ -70,7 +71,8 @@ bool GenerateContent(const std::filesystem::path& dataFolder, const std::filesys
         return false;
     }
     // The minimap is drawn from the level files written above.
-    if (!WritePictures(dataFolder, previewFolder, report, error)) {
+    if (!WritePictures(dataFolder, previewFolder, report, error) || !WriteSounds(dataFolder, report, error) ||
+        !WriteFont(dataFolder, report, error) || !WriteGrassMask(dataFolder, report, error)) {
         return false;
     }
     if (previewFolder.empty()) {

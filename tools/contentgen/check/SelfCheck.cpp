@@ -7,6 +7,7 @@
 #include "check/ContentRules.h"
 #include "check/InspectedModel.h"
 #include "check/LevelCheck.h"
+#include "check/MediaCheck.h"
 #include "check/ModelCheck.h"
 #include "check/Problems.h"
 #include "shared/ModelLibrary.h"
@@ -69,5 +70,9 @@ std::vector<std::string> CheckContent(const std::filesystem::path& dataFolder) {
         CheckLevel(dataFolder, level, problems);
     }
     CheckModels(dataFolder, problems);
+    CheckPictures(dataFolder, problems);
+    CheckSounds(dataFolder, problems);
+    CheckFont(dataFolder, problems);
+    CheckGrassMask(dataFolder, problems);
     return problems.List();
 }

@@ -71,8 +71,10 @@ FontGlyph GlyphOf(char c) {
 // An open box for characters the font lacks.
 FontGlyph MissingGlyph() {
     FontGlyph glyph;
-    glyph.contours.push_back({ToFont(0.0f, 7.0f), ToFont(0.0f, 0.0f), ToFont(4.0f, 0.0f), ToFont(4.0f, 7.0f)});
-    glyph.contours.push_back({ToFont(0.8f, 6.2f), ToFont(3.2f, 6.2f), ToFont(3.2f, 0.8f), ToFont(0.8f, 0.8f)});
+    glyph.contours.push_back(
+        {ToFont(0.0f, 7.0f), ToFont(0.0f, 0.0f), ToFont(4.0f, 0.0f), ToFont(4.0f, 7.0f)});
+    glyph.contours.push_back(
+        {ToFont(0.8f, 6.2f), ToFont(3.2f, 6.2f), ToFont(3.2f, 0.8f), ToFont(0.8f, 0.8f)});
     glyph.advance = static_cast<std::uint16_t>(std::lround(5.6f * kCell));
     return glyph;
 }

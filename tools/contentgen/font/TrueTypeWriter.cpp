@@ -14,7 +14,9 @@ public:
         U8(v >> 8);
         U8(v);
     }
-    void I16(int v) { U16(static_cast<std::uint32_t>(static_cast<std::uint16_t>(static_cast<std::int16_t>(v)))); }
+    void I16(int v) {
+        U16(static_cast<std::uint32_t>(static_cast<std::uint16_t>(static_cast<std::int16_t>(v))));
+    }
     void U32(std::uint32_t v) {
         U16(v >> 16);
         U16(v & 0xFFFFu);
@@ -24,7 +26,9 @@ public:
             U8(static_cast<std::uint8_t>(tag[i]));
         }
     }
-    void Append(const std::vector<std::uint8_t>& more) { m_data.insert(m_data.end(), more.begin(), more.end()); }
+    void Append(const std::vector<std::uint8_t>& more) {
+        m_data.insert(m_data.end(), more.begin(), more.end());
+    }
     void PadTo4() {
         while (m_data.size() % 4 != 0) {
             U8(0);
@@ -263,8 +267,8 @@ bool WriteTrueType(const FontDescription& font, std::vector<std::uint8_t>& bytes
     os2.U16(5);
     os2.U16(0);  // installable without restriction
     const int em = font.unitsPerEm;
-    for (int v : {em * 65 / 100, em * 60 / 100, 0, em * 7 / 100, em * 65 / 100, em * 60 / 100, 0, em * 35 / 100,
-                  em / 20, em * 26 / 100}) {
+    for (int v : {em * 65 / 100, em * 60 / 100, 0, em * 7 / 100, em * 65 / 100, em * 60 / 100, 0,
+                  em * 35 / 100, em / 20, em * 26 / 100}) {
         os2.I16(v);
     }
     os2.I16(0);
@@ -330,9 +334,9 @@ bool WriteTrueType(const FontDescription& font, std::vector<std::uint8_t>& bytes
         std::vector<std::uint8_t> data;
     };
     // Sorted by tag, as the table directory must be.
-    std::vector<Table> tables = {{"OS/2", os2.Data()},    {"cmap", cmap.Data()}, {"glyf", glyf.Data()},
-                                 {"head", head.Data()},   {"hhea", hhea.Data()}, {"hmtx", hmtx.Data()},
-                                 {"loca", loca.Data()},   {"maxp", maxp.Data()}, {"name", NameTable(font)},
+    std::vector<Table> tables = {{"OS/2", os2.Data()},  {"cmap", cmap.Data()}, {"glyf", glyf.Data()},
+                                 {"head", head.Data()}, {"hhea", hhea.Data()}, {"hmtx", hmtx.Data()},
+                                 {"loca", loca.Data()}, {"maxp", maxp.Data()}, {"name", NameTable(font)},
                                  {"post", post.Data()}};
     Bytes file;
     const std::uint32_t count = static_cast<std::uint32_t>(tables.size());

@@ -25,10 +25,12 @@ Image ContactSheet(const std::vector<std::pair<std::string, Image>>& pictures) {
     });
     for (int i = 0; i < count; ++i) {
         const Image& picture = pictures[static_cast<std::size_t>(i)].second;
-        const float scale = std::min(1.0f, static_cast<float>(kCell - 8) /
-                                               static_cast<float>(std::max(picture.Width(), picture.Height())));
+        const float scale =
+            std::min(1.0f, static_cast<float>(kCell - 8) /
+                               static_cast<float>(std::max(picture.Width(), picture.Height())));
         const int w = std::max(1, static_cast<int>(std::lround(static_cast<float>(picture.Width()) * scale)));
-        const int h = std::max(1, static_cast<int>(std::lround(static_cast<float>(picture.Height()) * scale)));
+        const int h =
+            std::max(1, static_cast<int>(std::lround(static_cast<float>(picture.Height()) * scale)));
         const Image small = picture.Resized(w, h);
         const int left = (i % kColumns) * kCell + (kCell - w) / 2;
         const int top = (i / kColumns) * (kCell + kLabel) + (kCell - h) / 2;
@@ -37,8 +39,9 @@ Image ContactSheet(const std::vector<std::pair<std::string, Image>>& pictures) {
                 sheet.Blend(left + x, top + y, small.At(x, y), 1.0f);
             }
         }
-        const glm::vec2 labelCenter(static_cast<float>((i % kColumns) * kCell + kCell / 2),
-                                    static_cast<float>((i / kColumns) * (kCell + kLabel) + kCell + kLabel / 2));
+        const glm::vec2 labelCenter(
+            static_cast<float>((i % kColumns) * kCell + kCell / 2),
+            static_cast<float>((i / kColumns) * (kCell + kLabel) + kCell + kLabel / 2));
         Lettering().Draw(sheet, pictures[static_cast<std::size_t>(i)].first, labelCenter, 9.0f, kCell - 6.0f,
                          Palette::kPaper, false);
     }

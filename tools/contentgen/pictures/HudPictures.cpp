@@ -15,8 +15,11 @@ Image AbilityBar() {
     Image image = DarkPanel(370, 100, 14.0f, 0.85f);
     for (int i = 0; i < 4; ++i) {
         const glm::vec2 c(66.0f + 79.0f * static_cast<float>(i), 50.0f);
-        image.Fill([&](glm::vec2 p) { return Sdf::Outline(Sdf::RoundBox(p, c, {27.0f, 27.0f}, 4.0f), 1.0f); },
-                   Palette::WithAlpha(Palette::kGold, 0.4f));
+        image.Fill(
+            [&](glm::vec2 p) {
+                return Sdf::Outline(Sdf::RoundBox(p, c, {27.0f, 27.0f}, 4.0f), 1.0f);
+            },
+            Palette::WithAlpha(Palette::kGold, 0.4f));
     }
     return image;
 }
@@ -33,9 +36,16 @@ Image Solid(int width, int height, const glm::vec4& color) {
 
 Image HealthBorder() {
     Image image(64, 16);
-    image.Fill([](glm::vec2 p) { return Sdf::RoundBox(p, {32.0f, 8.0f}, {31.5f, 7.5f}, 3.0f); }, Palette::kInk);
-    image.Fill([](glm::vec2 p) { return Sdf::Outline(Sdf::RoundBox(p, {32.0f, 8.0f}, {31.0f, 7.0f}, 3.0f), 0.6f); },
-               Palette::kGold);
+    image.Fill(
+        [](glm::vec2 p) {
+            return Sdf::RoundBox(p, {32.0f, 8.0f}, {31.5f, 7.5f}, 3.0f);
+        },
+        Palette::kInk);
+    image.Fill(
+        [](glm::vec2 p) {
+            return Sdf::Outline(Sdf::RoundBox(p, {32.0f, 8.0f}, {31.0f, 7.0f}, 3.0f), 0.6f);
+        },
+        Palette::kGold);
     return image;
 }
 
@@ -56,18 +66,27 @@ Image Banner(const char* text, const glm::vec4& color) {
 
 Image StatusSquare(const glm::vec4& team) {
     Image image(50, 50);
-    image.FillShaded([](glm::vec2 p) { return Sdf::RoundBox(p, {25.0f, 25.0f}, {22.0f, 22.0f}, 5.0f); },
-                     [&](glm::vec2, glm::vec2 uv) { return Palette::Mix(team, Palette::kInk, uv.y * 0.6f); });
-    image.Fill([](glm::vec2 p) { return Sdf::Outline(Sdf::RoundBox(p, {25.0f, 25.0f}, {22.0f, 22.0f}, 5.0f), 1.2f); },
-               Palette::kGold);
+    image.FillShaded(
+        [](glm::vec2 p) {
+            return Sdf::RoundBox(p, {25.0f, 25.0f}, {22.0f, 22.0f}, 5.0f);
+        },
+        [&](glm::vec2, glm::vec2 uv) { return Palette::Mix(team, Palette::kInk, uv.y * 0.6f); });
+    image.Fill(
+        [](glm::vec2 p) {
+            return Sdf::Outline(Sdf::RoundBox(p, {25.0f, 25.0f}, {22.0f, 22.0f}, 5.0f), 1.2f);
+        },
+        Palette::kGold);
     return image;
 }
 
 // Drawn over a portrait: a translucent veil and a red brush cross.
 Image DeadMark() {
     Image image(50, 50);
-    image.Fill([](glm::vec2 p) { return Sdf::RoundBox(p, {25.0f, 25.0f}, {23.0f, 23.0f}, 5.0f); },
-               Palette::WithAlpha(Palette::kInk, 0.55f));
+    image.Fill(
+        [](glm::vec2 p) {
+            return Sdf::RoundBox(p, {25.0f, 25.0f}, {23.0f, 23.0f}, 5.0f);
+        },
+        Palette::WithAlpha(Palette::kInk, 0.55f));
     image.Fill(
         [](glm::vec2 p) {
             return std::min(Sdf::Segment(p, {12.0f, 12.0f}, {38.0f, 38.0f}, 3.5f),
@@ -80,10 +99,14 @@ Image DeadMark() {
 Image Dot(const glm::vec4& team) {
     Image image(16, 16);
     image.Fill([](glm::vec2 p) { return Sdf::Circle(p, {8.0f, 8.0f}, 7.0f); }, Palette::kInk);
-    image.FillShaded([](glm::vec2 p) { return Sdf::Circle(p, {8.0f, 8.0f}, 5.5f); },
-                     [&](glm::vec2 p, glm::vec2) {
-                         return Palette::Mix(glm::vec4(1.0f), team, std::min(1.0f, glm::length(p - glm::vec2(6.5f)) / 4.0f));
-                     });
+    image.FillShaded(
+        [](glm::vec2 p) {
+            return Sdf::Circle(p, {8.0f, 8.0f}, 5.5f);
+        },
+        [&](glm::vec2 p, glm::vec2) {
+            return Palette::Mix(glm::vec4(1.0f), team,
+                                std::min(1.0f, glm::length(p - glm::vec2(6.5f)) / 4.0f));
+        });
     return image;
 }
 
@@ -117,7 +140,8 @@ Image Minimap(const std::filesystem::path& dataFolder) {
     };
     image.Shade([](glm::vec2, glm::vec2 uv) {
         const float n = FractalNoise(uv.x, uv.y, 8, 4, 41u);
-        const glm::vec4 grass = Palette::Mix(glm::vec4(0.1f, 0.17f, 0.12f, 1.0f), glm::vec4(0.16f, 0.24f, 0.15f, 1.0f), n);
+        const glm::vec4 grass =
+            Palette::Mix(glm::vec4(0.1f, 0.17f, 0.12f, 1.0f), glm::vec4(0.16f, 0.24f, 0.15f, 1.0f), n);
         return grass;
     });
     const float floorEdge = std::min(scale.x, scale.y);
@@ -157,10 +181,12 @@ Image Minimap(const std::filesystem::path& dataFolder) {
     }
     for (const glm::vec2& fire : footprint.fires) {
         const glm::vec2 c = toPixel(fire);
-        image.Fill([&](glm::vec2 p) { return Sdf::Circle(p, c, 4.0f); }, Palette::WithAlpha(Palette::kFire, 0.35f));
+        image.Fill([&](glm::vec2 p) { return Sdf::Circle(p, c, 4.0f); },
+                   Palette::WithAlpha(Palette::kFire, 0.35f));
         image.Fill([&](glm::vec2 p) { return Sdf::Circle(p, c, 1.6f); }, Palette::kFire);
     }
-    for (const auto& [spawns, team] : {std::pair{&footprint.redSpawns, Palette::kRed}, std::pair{&footprint.blueSpawns, Palette::kBlue}}) {
+    for (const auto& [spawns, team] :
+         {std::pair{&footprint.redSpawns, Palette::kRed}, std::pair{&footprint.blueSpawns, Palette::kBlue}}) {
         for (const glm::vec2& spawn : *spawns) {
             const glm::vec2 c = toPixel(spawn);
             image.Fill([&](glm::vec2 p) { return Sdf::Outline(Sdf::Circle(p, c, 3.0f), 0.8f); },

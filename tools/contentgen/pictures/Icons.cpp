@@ -17,7 +17,8 @@ glm::vec2 Turn(glm::vec2 v, float angle) {
     return {v.x * c - v.y * s, v.x * s + v.y * c};
 }
 
-void Polygon(Image& image, const IconFrame& frame, const std::vector<glm::vec2>& unitPoints, const glm::vec4& color) {
+void Polygon(Image& image, const IconFrame& frame, const std::vector<glm::vec2>& unitPoints,
+             const glm::vec4& color) {
     std::vector<glm::vec2> points;
     for (const glm::vec2& p : unitPoints) {
         points.push_back(frame.At(p.x, p.y));
@@ -25,7 +26,8 @@ void Polygon(Image& image, const IconFrame& frame, const std::vector<glm::vec2>&
     image.Fill([&points](glm::vec2 p) { return Sdf::Polygon(p, points); }, color);
 }
 
-void Stroke(Image& image, const IconFrame& frame, glm::vec2 a, glm::vec2 b, float width, const glm::vec4& color) {
+void Stroke(Image& image, const IconFrame& frame, glm::vec2 a, glm::vec2 b, float width,
+            const glm::vec4& color) {
     const glm::vec2 pa = frame.At(a.x, a.y);
     const glm::vec2 pb = frame.At(b.x, b.y);
     const float half = frame.Size(width) * 0.5f;
@@ -63,10 +65,11 @@ void Blade(Image& image, const IconFrame& frame, glm::vec2 hilt, glm::vec2 tip, 
     const glm::vec2 along = glm::normalize(tip - hilt);
     const glm::vec2 side(-along.y, along.x);
     Polygon(image, frame,
-            {hilt + side * width, tip - along * 0.15f + side * width * 0.9f, tip, tip - along * 0.1f - side * width * 0.6f,
-             hilt - side * width * 0.7f},
+            {hilt + side * width, tip - along * 0.15f + side * width * 0.9f, tip,
+             tip - along * 0.1f - side * width * 0.6f, hilt - side * width * 0.7f},
             Palette::kSteel);
-    Stroke(image, frame, hilt + along * 0.05f, tip - along * 0.2f, width * 0.35f, WithAlpha(glm::vec4(1.0f), 0.6f));
+    Stroke(image, frame, hilt + along * 0.05f, tip - along * 0.2f, width * 0.35f,
+           WithAlpha(glm::vec4(1.0f), 0.6f));
 }
 
 void Fan(Image& image, const IconFrame& frame, glm::vec2 pivot, float radius, float a0, float a1,
@@ -80,7 +83,8 @@ void Fan(Image& image, const IconFrame& frame, glm::vec2 pivot, float radius, fl
     Polygon(image, frame, points, paper);
     for (int i = 0; i <= 6; ++i) {
         const float a = a0 + (a1 - a0) * static_cast<float>(i) / 6.0f;
-        Stroke(image, frame, pivot, pivot + radius * glm::vec2(std::cos(a), std::sin(a)), 0.05f, Palette::kInk);
+        Stroke(image, frame, pivot, pivot + radius * glm::vec2(std::cos(a), std::sin(a)), 0.05f,
+               Palette::kInk);
     }
     Arc(image, frame, pivot, radius * 0.55f, a0, a1, 0.05f, Palette::kRed);
     Disc(image, frame, pivot, 0.09f, Palette::kGold);
@@ -154,7 +158,8 @@ void DrawMotif(Image& image, Motif motif, const IconFrame& f) {
         case Motif::NaginataSlash:
             Arc(image, f, {-0.7f, 0.7f}, 1.3f, -1.5f, 0.0f, 0.1f, WithAlpha(Palette::kHeal, 0.7f), true);
             Stroke(image, f, {-0.85f, 0.85f}, {0.25f, -0.25f}, 0.11f, Palette::kLacquer);
-            Polygon(image, f, {{0.2f, -0.2f}, {0.4f, -0.42f}, {0.88f, -0.88f}, {0.52f, -0.2f}, {0.28f, -0.12f}},
+            Polygon(image, f,
+                    {{0.2f, -0.2f}, {0.4f, -0.42f}, {0.88f, -0.88f}, {0.52f, -0.2f}, {0.28f, -0.12f}},
                     Palette::kSteel);
             break;
         case Motif::Kunai:
@@ -179,10 +184,13 @@ void DrawMotif(Image& image, Motif motif, const IconFrame& f) {
             }
             break;
         case Motif::Caltrops:
-            for (const glm::vec2& c : {glm::vec2(-0.45f, 0.35f), glm::vec2(0.4f, 0.45f), glm::vec2(0.05f, -0.4f)}) {
+            for (const glm::vec2& c :
+                 {glm::vec2(-0.45f, 0.35f), glm::vec2(0.4f, 0.45f), glm::vec2(0.05f, -0.4f)}) {
                 for (int k = 0; k < 3; ++k) {
-                    const glm::vec2 spike = Turn({0.0f, -0.38f}, static_cast<float>(k) * 2.0f * kPi / 3.0f + c.x);
-                    Polygon(image, f, {c + Turn(spike, 1.57f) * 0.2f, c + spike, c - Turn(spike, 1.57f) * 0.2f},
+                    const glm::vec2 spike =
+                        Turn({0.0f, -0.38f}, static_cast<float>(k) * 2.0f * kPi / 3.0f + c.x);
+                    Polygon(image, f,
+                            {c + Turn(spike, 1.57f) * 0.2f, c + spike, c - Turn(spike, 1.57f) * 0.2f},
                             Palette::kSteel);
                 }
                 Disc(image, f, c, 0.1f, Palette::kInk);

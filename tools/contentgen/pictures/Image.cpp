@@ -4,7 +4,8 @@
 #include <cmath>
 
 Image::Image(int width, int height)
-    : m_width(std::max(width, 1)), m_height(std::max(height, 1)),
+    : m_width(std::max(width, 1)),
+      m_height(std::max(height, 1)),
       m_pixels(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), glm::vec4(0.0f)) {}
 
 void Image::Blend(int x, int y, const glm::vec4& color, float coverage) {
@@ -43,7 +44,8 @@ void Image::FillShaded(const std::function<float(glm::vec2)>& distance,
             const glm::vec2 p(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f);
             const float coverage = std::clamp(0.5f - distance(p), 0.0f, 1.0f);
             if (coverage > 0.0f) {
-                Blend(x, y, shader(p, p / glm::vec2(static_cast<float>(m_width), static_cast<float>(m_height))),
+                Blend(x, y,
+                      shader(p, p / glm::vec2(static_cast<float>(m_width), static_cast<float>(m_height))),
                       coverage);
             }
         }
@@ -64,13 +66,16 @@ Image Image::Resized(int width, int height) const {
         for (int x = 0; x < out.m_width; ++x) {
             const int x0 = static_cast<int>(std::floor(static_cast<float>(x) * sx));
             const int y0 = static_cast<int>(std::floor(static_cast<float>(y) * sy));
-            const int x1 = std::clamp(static_cast<int>(std::ceil(static_cast<float>(x + 1) * sx)), x0 + 1, m_width);
-            const int y1 = std::clamp(static_cast<int>(std::ceil(static_cast<float>(y + 1) * sy)), y0 + 1, m_height);
+            const int x1 =
+                std::clamp(static_cast<int>(std::ceil(static_cast<float>(x + 1) * sx)), x0 + 1, m_width);
+            const int y1 =
+                std::clamp(static_cast<int>(std::ceil(static_cast<float>(y + 1) * sy)), y0 + 1, m_height);
             glm::vec4 sum(0.0f);
             for (int v = y0; v < y1; ++v) {
                 for (int u = x0; u < x1; ++u) {
                     const glm::vec4& c = At(u, v);
-                    sum += glm::vec4(glm::vec3(c) * c.a, c.a);  // weighted by alpha so clear pixels add no colour
+                    sum += glm::vec4(glm::vec3(c) * c.a,
+                                     c.a);  // weighted by alpha so clear pixels add no colour
                 }
             }
             const float n = static_cast<float>((x1 - x0) * (y1 - y0));
@@ -85,7 +90,8 @@ std::vector<std::uint8_t> Image::Rgba() const {
     bytes.reserve(m_pixels.size() * 4);
     for (const glm::vec4& pixel : m_pixels) {
         for (int i = 0; i < 4; ++i) {
-            bytes.push_back(static_cast<std::uint8_t>(std::lround(std::clamp(pixel[i], 0.0f, 1.0f) * 255.0f)));
+            bytes.push_back(
+                static_cast<std::uint8_t>(std::lround(std::clamp(pixel[i], 0.0f, 1.0f) * 255.0f)));
         }
     }
     return bytes;

@@ -35,7 +35,9 @@ public:
     std::vector<std::uint8_t> Rgba() const;
 
 private:
-    std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) + static_cast<std::size_t>(x); }
+    std::size_t Index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) + static_cast<std::size_t>(x);
+    }
 
     int m_width;
     int m_height;

@@ -14,26 +14,36 @@ namespace {
 Image Cursor() {
     Image image(64, 64);
     const glm::vec2 tip(32.0f, 32.0f);
-    const std::vector<glm::vec2> arrow = {tip, tip + glm::vec2(0.0f, 24.0f), tip + glm::vec2(6.5f, 18.0f),
-                                          tip + glm::vec2(11.0f, 27.0f), tip + glm::vec2(15.0f, 25.0f),
-                                          tip + glm::vec2(10.5f, 16.5f), tip + glm::vec2(18.0f, 16.0f)};
+    const std::vector<glm::vec2> arrow = {tip,
+                                          tip + glm::vec2(0.0f, 24.0f),
+                                          tip + glm::vec2(6.5f, 18.0f),
+                                          tip + glm::vec2(11.0f, 27.0f),
+                                          tip + glm::vec2(15.0f, 25.0f),
+                                          tip + glm::vec2(10.5f, 16.5f),
+                                          tip + glm::vec2(18.0f, 16.0f)};
     image.Fill([&](glm::vec2 p) { return Sdf::Polygon(p - glm::vec2(1.5f), arrow) - 1.0f; },
                Palette::WithAlpha(Palette::kInk, 0.5f));
     image.Fill([&](glm::vec2 p) { return Sdf::Polygon(p, arrow) - 1.2f; }, Palette::kInk);
     image.FillShaded([&](glm::vec2 p) { return Sdf::Polygon(p, arrow) + 0.6f; },
-                     [](glm::vec2, glm::vec2 uv) { return Palette::Mix(Palette::kGold, Palette::kFire, uv.y * 1.4f - 0.5f); });
+                     [](glm::vec2, glm::vec2 uv) {
+                         return Palette::Mix(Palette::kGold, Palette::kFire, uv.y * 1.4f - 0.5f);
+                     });
     return image;
 }
 
 Image Logo() {
     Image image(900, 307);
     // A red sun behind the name, brushed ink swash under it.
-    image.FillShaded([](glm::vec2 p) { return Sdf::Circle(p, {640.0f, 130.0f}, 105.0f); },
-                     [](glm::vec2, glm::vec2 uv) { return Palette::Mix(Palette::kFire, Palette::kRed, uv.y * 2.0f); });
+    image.FillShaded(
+        [](glm::vec2 p) {
+            return Sdf::Circle(p, {640.0f, 130.0f}, 105.0f);
+        },
+        [](glm::vec2, glm::vec2 uv) { return Palette::Mix(Palette::kFire, Palette::kRed, uv.y * 2.0f); });
     image.FillShaded(
         [](glm::vec2 p) {
             const float wave = 8.0f * std::sin(p.x * 0.02f);
-            return Sdf::RoundBox(p, {450.0f, 215.0f + wave}, {400.0f, 26.0f - std::abs(p.x - 450.0f) * 0.045f}, 10.0f);
+            return Sdf::RoundBox(p, {450.0f, 215.0f + wave},
+                                 {400.0f, 26.0f - std::abs(p.x - 450.0f) * 0.045f}, 10.0f);
         },
         [](glm::vec2, glm::vec2 uv) {
             const float n = FractalNoise(uv.x, uv.y * 0.1f, 16, 3, 9u);
@@ -46,17 +56,26 @@ Image Logo() {
 
 Image TextBox() {
     Image image = PaperPanel(394, 67, 10.0f);
-    image.Fill([](glm::vec2 p) { return Sdf::Segment(p, {14.0f, 54.0f}, {380.0f, 54.0f}, 0.8f); },
-               Palette::WithAlpha(Palette::kInk, 0.35f));
+    image.Fill(
+        [](glm::vec2 p) {
+            return Sdf::Segment(p, {14.0f, 54.0f}, {380.0f, 54.0f}, 0.8f);
+        },
+        Palette::WithAlpha(Palette::kInk, 0.35f));
     return image;
 }
 
 Image Checkbox(bool checked) {
     Image image(50, 50);
-    image.Fill([](glm::vec2 p) { return Sdf::RoundBox(p, {25.0f, 25.0f}, {21.0f, 21.0f}, 6.0f); },
-               Palette::WithAlpha(Palette::kInk, 0.85f));
-    image.Fill([](glm::vec2 p) { return Sdf::Outline(Sdf::RoundBox(p, {25.0f, 25.0f}, {21.0f, 21.0f}, 6.0f), 1.8f); },
-               Palette::kGold);
+    image.Fill(
+        [](glm::vec2 p) {
+            return Sdf::RoundBox(p, {25.0f, 25.0f}, {21.0f, 21.0f}, 6.0f);
+        },
+        Palette::WithAlpha(Palette::kInk, 0.85f));
+    image.Fill(
+        [](glm::vec2 p) {
+            return Sdf::Outline(Sdf::RoundBox(p, {25.0f, 25.0f}, {21.0f, 21.0f}, 6.0f), 1.8f);
+        },
+        Palette::kGold);
     if (checked) {
         image.Fill(
             [](glm::vec2 p) {
@@ -77,7 +96,8 @@ Image TeamLobby(bool red) {
         const glm::vec4 c = Palette::Mix(team, Palette::kInk, 0.35f + 0.5f * uv.y);
         return glm::vec4(glm::vec3(c) * (0.8f + 0.4f * n), 0.85f);
     });
-    image.Fill([&](glm::vec2 p) { return Sdf::Outline(shape(p), 2.0f); }, red ? Palette::kGold : Palette::kSteel);
+    image.Fill([&](glm::vec2 p) { return Sdf::Outline(shape(p), 2.0f); },
+               red ? Palette::kGold : Palette::kSteel);
     DrawShuriken(image, {{80.0f, 215.0f}, 38.0f}, 0.2f, Palette::WithAlpha(Palette::kPaper, 0.25f));
     Lettering().Draw(image, red ? "RED" : "BLUE", {80.0f, 40.0f}, 22.0f, 140.0f, Palette::kPaper);
     Lettering().Draw(image, "TEAM", {80.0f, 72.0f}, 14.0f, 140.0f, Palette::kPaper);
@@ -87,28 +107,43 @@ Image TeamLobby(bool red) {
 Image ThinArrow(bool right) {
     Image image(50, 200);
     const float s = right ? 1.0f : -1.0f;
-    const std::vector<glm::vec2> points = {{25.0f - 15.0f * s, 30.0f}, {25.0f + 17.0f * s, 100.0f},
-                                           {25.0f - 15.0f * s, 170.0f}, {25.0f - 7.0f * s, 100.0f}};
+    const std::vector<glm::vec2> points = {{25.0f - 15.0f * s, 30.0f},
+                                           {25.0f + 17.0f * s, 100.0f},
+                                           {25.0f - 15.0f * s, 170.0f},
+                                           {25.0f - 7.0f * s, 100.0f}};
     image.Fill([&](glm::vec2 p) { return Sdf::Polygon(p, points) - 2.0f; }, Palette::kInk);
-    image.FillShaded([&](glm::vec2 p) { return Sdf::Polygon(p, points); },
-                     [](glm::vec2, glm::vec2 uv) { return Palette::Mix(Palette::kGold, Palette::kFire, uv.y); });
+    image.FillShaded(
+        [&](glm::vec2 p) { return Sdf::Polygon(p, points); },
+        [](glm::vec2, glm::vec2 uv) { return Palette::Mix(Palette::kGold, Palette::kFire, uv.y); });
     return image;
 }
 
 Image SmallArrow(bool right) {
     Image image(60, 60);
     const float s = right ? 1.0f : -1.0f;
-    image.Fill([](glm::vec2 p) { return Sdf::Circle(p, {30.0f, 30.0f}, 27.0f); }, Palette::WithAlpha(Palette::kInk, 0.85f));
-    image.Fill([](glm::vec2 p) { return Sdf::Outline(Sdf::Circle(p, {30.0f, 30.0f}, 27.0f), 1.5f); }, Palette::kGold);
-    const std::vector<glm::vec2> points = {{30.0f - 9.0f * s, 15.0f}, {30.0f + 13.0f * s, 30.0f}, {30.0f - 9.0f * s, 45.0f}};
+    image.Fill(
+        [](glm::vec2 p) {
+            return Sdf::Circle(p, {30.0f, 30.0f}, 27.0f);
+        },
+        Palette::WithAlpha(Palette::kInk, 0.85f));
+    image.Fill(
+        [](glm::vec2 p) {
+            return Sdf::Outline(Sdf::Circle(p, {30.0f, 30.0f}, 27.0f), 1.5f);
+        },
+        Palette::kGold);
+    const std::vector<glm::vec2> points = {
+        {30.0f - 9.0f * s, 15.0f}, {30.0f + 13.0f * s, 30.0f}, {30.0f - 9.0f * s, 45.0f}};
     image.Fill([&](glm::vec2 p) { return Sdf::Polygon(p, points); }, Palette::kFire);
     return image;
 }
 
 Image LobbyBackground() {
     Image image = DarkPanel(410, 440, 16.0f, 0.88f);
-    image.Fill([](glm::vec2 p) { return Sdf::Segment(p, {30.0f, 60.0f}, {380.0f, 60.0f}, 1.0f); },
-               Palette::WithAlpha(Palette::kGold, 0.6f));
+    image.Fill(
+        [](glm::vec2 p) {
+            return Sdf::Segment(p, {30.0f, 60.0f}, {380.0f, 60.0f}, 1.0f);
+        },
+        Palette::WithAlpha(Palette::kGold, 0.6f));
     return image;
 }
 
@@ -175,6 +210,7 @@ void AddMenuPictures(PictureList& list) {
     list.push_back({"GUI/right.png", [] { return SmallArrow(true); }});
     list.push_back({"GUI/left.png", [] { return SmallArrow(false); }});
     list.push_back({"GUI/lobby_bg.png", LobbyBackground});
-    // Also stretched to any width behind the lines of the death board, so it holds nothing that would look stretched.
+    // Also stretched to any width behind the lines of the death board, so it holds nothing that would look
+    // stretched.
     list.push_back({"GUI/abilitybarLobby.png", [] { return DarkPanel(370, 100, 14.0f, 0.85f); }});
 }

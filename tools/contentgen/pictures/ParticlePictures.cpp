@@ -52,8 +52,10 @@ Image Star(const glm::vec4& color, int points, float thinness) {
         const float r = glm::length(d);
         const float a = std::atan2(d.y, d.x);
         const float rays = std::pow(std::abs(std::cos(a * static_cast<float>(points) * 0.5f)), thinness);
-        const float glow = std::max(0.0f, 1.0f - r) * (0.25f + 0.75f * rays) + std::max(0.0f, 0.25f - r) * 3.0f;
-        return Palette::WithAlpha(glm::mix(color, glm::vec4(1.0f), std::min(1.0f, glow * 0.5f)), std::min(1.0f, glow));
+        const float glow =
+            std::max(0.0f, 1.0f - r) * (0.25f + 0.75f * rays) + std::max(0.0f, 0.25f - r) * 3.0f;
+        return Palette::WithAlpha(glm::mix(color, glm::vec4(1.0f), std::min(1.0f, glow * 0.5f)),
+                                  std::min(1.0f, glow));
     });
     return image;
 }
@@ -64,8 +66,9 @@ Image Leaf(const glm::vec4& color, int lobes, unsigned seed) {
         [&](glm::vec2 p) {
             const glm::vec2 d = p - glm::vec2(32.0f);
             const float a = std::atan2(d.y, d.x);
-            const float r = lobes > 0 ? 17.0f + 11.0f * std::abs(std::cos(a * static_cast<float>(lobes) * 0.5f))
-                                      : 26.0f * (0.55f + 0.45f * std::abs(std::sin(a)));
+            const float r = lobes > 0
+                                ? 17.0f + 11.0f * std::abs(std::cos(a * static_cast<float>(lobes) * 0.5f))
+                                : 26.0f * (0.55f + 0.45f * std::abs(std::sin(a)));
             return glm::length(d) - r;
         },
         [&](glm::vec2 p, glm::vec2 uv) {
@@ -164,7 +167,10 @@ Image GrassBlade() {
             const float center = 16.0f + 5.0f * (1.0f - t) * (1.0f - t);
             return std::abs(p.x - center) - 5.0f * t - 0.3f;
         },
-        [](glm::vec2, glm::vec2 uv) { return Palette::Mix(glm::vec4(0.55f, 0.75f, 0.35f, 1.0f), glm::vec4(0.12f, 0.3f, 0.1f, 1.0f), uv.y); });
+        [](glm::vec2, glm::vec2 uv) {
+            return Palette::Mix(glm::vec4(0.55f, 0.75f, 0.35f, 1.0f), glm::vec4(0.12f, 0.3f, 0.1f, 1.0f),
+                                uv.y);
+        });
     return image;
 }
 
@@ -174,7 +180,8 @@ void AddParticlePictures(PictureList& list) {
     const auto add = [&list](const char* file, std::function<Image()> build) {
         list.push_back({std::string("Particles/") + file, std::move(build)});
     };
-    add("smokeParticle_texture.png", [] { return SoftDisc(glm::vec4(0.62f, 0.6f, 0.66f, 0.75f), 0.1f, 3u, 0.5f); });
+    add("smokeParticle_texture.png",
+        [] { return SoftDisc(glm::vec4(0.62f, 0.6f, 0.66f, 0.75f), 0.1f, 3u, 0.5f); });
     add("FireParticle.png", Fire);
     add("fireSparkParticle.png", [] { return Star(Palette::kFire, 4, 8.0f); });
     add("greenLeafParticle_texture.png", [] { return Leaf(Palette::kLeaf, 0, 7u); });
@@ -196,5 +203,6 @@ void AddParticlePictures(PictureList& list) {
     add("ShieldOverlay3.png", ShieldBubble);
     add("GrassFoil.png", GrassBlade);
     // The grass's normal map points straight out of the surface.
-    list.push_back({"blanknormalmap_50.png", [] { return Flat(glm::vec4(128.0f / 255.0f, 128.0f / 255.0f, 1.0f, 1.0f), 50); }});
+    list.push_back({"blanknormalmap_50.png",
+                    [] { return Flat(glm::vec4(128.0f / 255.0f, 128.0f / 255.0f, 1.0f, 1.0f), 50); }});
 }

@@ -41,7 +41,8 @@ bool WritePictures(const std::filesystem::path& dataFolder, const std::filesyste
         }
     }
     for (const auto& [folder, pictures] : sheets) {
-        if (!WriteFileBytes(previewFolder / ("Pictures_" + folder + ".png"), EncodePng(ContactSheet(pictures)), error)) {
+        if (!WriteFileBytes(previewFolder / ("Pictures_" + folder + ".png"),
+                            EncodePng(ContactSheet(pictures)), error)) {
             return false;
         }
     }

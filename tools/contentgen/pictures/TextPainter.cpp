@@ -20,7 +20,8 @@ TextPainter::TextPainter() : m_face(std::make_unique<Face>()) {
         m_face->library = nullptr;
         return;
     }
-    if (FT_New_Memory_Face(m_face->library, font.data(), static_cast<FT_Long>(font.size()), 0, &m_face->face) != 0) {
+    if (FT_New_Memory_Face(m_face->library, font.data(), static_cast<FT_Long>(font.size()), 0,
+                           &m_face->face) != 0) {
         m_face->face = nullptr;
     }
 }
@@ -42,7 +43,8 @@ float TextPainter::Width(const std::string& text, int pixelSize) const {
     FT_Set_Pixel_Sizes(m_face->face, 0, static_cast<FT_UInt>(pixelSize));
     float width = 0.0f;
     for (char c : text) {
-        if (FT_Load_Char(m_face->face, static_cast<FT_ULong>(static_cast<unsigned char>(c)), FT_LOAD_DEFAULT) == 0) {
+        if (FT_Load_Char(m_face->face, static_cast<FT_ULong>(static_cast<unsigned char>(c)),
+                         FT_LOAD_DEFAULT) == 0) {
             width += static_cast<float>(m_face->face->glyph->advance.x) / 64.0f;
         }
     }
@@ -54,7 +56,8 @@ void TextPainter::Render(Image& image, const std::string& text, glm::vec2 origin
     FT_Set_Pixel_Sizes(m_face->face, 0, static_cast<FT_UInt>(pixelSize));
     float penX = origin.x;
     for (char c : text) {
-        if (FT_Load_Char(m_face->face, static_cast<FT_ULong>(static_cast<unsigned char>(c)), FT_LOAD_RENDER) != 0) {
+        if (FT_Load_Char(m_face->face, static_cast<FT_ULong>(static_cast<unsigned char>(c)),
+                         FT_LOAD_RENDER) != 0) {
             continue;
         }
         const FT_GlyphSlot glyph = m_face->face->glyph;
@@ -63,7 +66,8 @@ void TextPainter::Render(Image& image, const std::string& text, glm::vec2 origin
         const int top = static_cast<int>(std::lround(origin.y)) - glyph->bitmap_top;
         for (unsigned row = 0; row < bitmap.rows; ++row) {
             for (unsigned column = 0; column < bitmap.width; ++column) {
-                const std::uint8_t value = bitmap.buffer[static_cast<std::ptrdiff_t>(row) * bitmap.pitch + column];
+                const std::uint8_t value =
+                    bitmap.buffer[static_cast<std::ptrdiff_t>(row) * bitmap.pitch + column];
                 image.Blend(left + static_cast<int>(column), top + static_cast<int>(row), color,
                             static_cast<float>(value) / 255.0f);
             }
@@ -72,8 +76,8 @@ void TextPainter::Render(Image& image, const std::string& text, glm::vec2 origin
     }
 }
 
-void TextPainter::Draw(Image& image, const std::string& text, glm::vec2 center, float pixelHeight, float maxWidth,
-                       const glm::vec4& color, bool shadow) const {
+void TextPainter::Draw(Image& image, const std::string& text, glm::vec2 center, float pixelHeight,
+                       float maxWidth, const glm::vec4& color, bool shadow) const {
     if (!Ready() || text.empty()) {
         return;
     }
@@ -91,7 +95,8 @@ void TextPainter::Draw(Image& image, const std::string& text, glm::vec2 center, 
     const glm::vec2 origin(center.x - width * 0.5f, center.y + capHeight * 0.5f);
     if (shadow) {
         const float offset = std::max(1.0f, static_cast<float>(size) / 16.0f);
-        Render(image, text, origin + glm::vec2(offset), size, Palette::WithAlpha(Palette::kInk, 0.85f * color.a));
+        Render(image, text, origin + glm::vec2(offset), size,
+               Palette::WithAlpha(Palette::kInk, 0.85f * color.a));
     }
     Render(image, text, origin, size, color);
 }

@@ -47,7 +47,9 @@ Image Button(int width, int height, const std::string& text, ButtonLook look) {
     const glm::vec2 size(static_cast<float>(width), static_cast<float>(height));
     const float inset = std::max(2.0f, size.y * 0.05f);
     const float radius = size.y * 0.18f;
-    const auto shape = [&](glm::vec2 p) { return Sdf::RoundBox(p, size * 0.5f, size * 0.5f - inset, radius); };
+    const auto shape = [&](glm::vec2 p) {
+        return Sdf::RoundBox(p, size * 0.5f, size * 0.5f - inset, radius);
+    };
     image.FillShaded(shape, [&](glm::vec2, glm::vec2 uv) {
         const float n = FractalNoise(uv.x * 0.5f, uv.y * 0.2f, 4, 3, 77u);
         glm::vec4 c = Palette::Mix(top, bottom, uv.y);
@@ -58,7 +60,8 @@ Image Button(int width, int height, const std::string& text, ButtonLook look) {
     image.Fill([&](glm::vec2 p) { return Sdf::Outline(shape(p), rimWidth); }, rim);
     image.Fill([&](glm::vec2 p) { return Sdf::Outline(shape(p) + rimWidth * 3.0f, rimWidth * 0.4f); },
                Palette::WithAlpha(rim, 0.45f));
-    Lettering().Draw(image, text, size * 0.5f, size.y * 0.36f, size.x - 4.0f * inset - 2.0f * radius, letters);
+    Lettering().Draw(image, text, size * 0.5f, size.y * 0.36f, size.x - 4.0f * inset - 2.0f * radius,
+                     letters);
     return image;
 }
 
@@ -66,8 +69,11 @@ Image Label(int width, int height, const std::string& text, const glm::vec4& col
     Image image(width, height);
     const glm::vec2 size(static_cast<float>(width), static_cast<float>(height));
     // A faint ink brush stroke behind the lettering keeps it readable on any background.
-    image.Fill([&](glm::vec2 p) { return Sdf::RoundBox(p, size * 0.5f, size * glm::vec2(0.48f, 0.36f), size.y * 0.3f); },
-               Palette::WithAlpha(Palette::kInk, 0.45f));
+    image.Fill(
+        [&](glm::vec2 p) {
+            return Sdf::RoundBox(p, size * 0.5f, size * glm::vec2(0.48f, 0.36f), size.y * 0.3f);
+        },
+        Palette::WithAlpha(Palette::kInk, 0.45f));
     Lettering().Draw(image, text, size * 0.5f, size.y * 0.42f, size.x * 0.9f, color);
     return image;
 }
@@ -75,7 +81,9 @@ Image Label(int width, int height, const std::string& text, const glm::vec4& col
 Image PaperPanel(int width, int height, float cornerRadius) {
     Image image(width, height);
     const glm::vec2 size(static_cast<float>(width), static_cast<float>(height));
-    const auto shape = [&](glm::vec2 p) { return Sdf::RoundBox(p, size * 0.5f, size * 0.5f - 2.0f, cornerRadius); };
+    const auto shape = [&](glm::vec2 p) {
+        return Sdf::RoundBox(p, size * 0.5f, size * 0.5f - 2.0f, cornerRadius);
+    };
     image.FillShaded(shape, [&](glm::vec2, glm::vec2 uv) {
         const float n = FractalNoise(uv.x, uv.y, 8, 4, 31u);
         return glm::vec4(glm::vec3(Palette::kPaper) * (0.93f + 0.1f * n), 1.0f);
@@ -87,7 +95,9 @@ Image PaperPanel(int width, int height, float cornerRadius) {
 Image DarkPanel(int width, int height, float cornerRadius, float alpha) {
     Image image(width, height);
     const glm::vec2 size(static_cast<float>(width), static_cast<float>(height));
-    const auto shape = [&](glm::vec2 p) { return Sdf::RoundBox(p, size * 0.5f, size * 0.5f - 2.0f, cornerRadius); };
+    const auto shape = [&](glm::vec2 p) {
+        return Sdf::RoundBox(p, size * 0.5f, size * 0.5f - 2.0f, cornerRadius);
+    };
     image.FillShaded(shape, [&](glm::vec2, glm::vec2 uv) {
         const float n = FractalNoise(uv.x * 0.5f, uv.y * 0.3f, 4, 3, 53u);
         glm::vec4 c = Palette::Mix(Palette::kNight, Palette::kInk, uv.y);

@@ -28,7 +28,8 @@ void AddModel(LevelFootprint& footprint, const LevelModel& placed, const BaseMod
     const bool hasVolumes = model != nullptr && (!model->GetBoxes().empty() || !model->GetSpheres().empty());
     if (!hasVolumes) {
         if (placed.path.find("Ground") == std::string::npos) {
-            footprint.shapes.push_back({FootprintKind::Trunk, {}, {placed.position.x, placed.position.z}, 0.6f});
+            footprint.shapes.push_back(
+                {FootprintKind::Trunk, {}, {placed.position.x, placed.position.z}, 0.6f});
         }
         return;
     }
@@ -38,16 +39,18 @@ void AddModel(LevelFootprint& footprint, const LevelModel& placed, const BaseMod
         const float hx = box.halfSizes.x;
         const float hz = box.halfSizes.z;
         FootprintShape shape;
-        shape.kind = box.center.y + placed.position.y > kLowBoxTop
-                         ? FootprintKind::Canopy
-                         : (box.halfSizes.y > kSightHalfHeight ? FootprintKind::TallWall : FootprintKind::Low);
+        shape.kind =
+            box.center.y + placed.position.y > kLowBoxTop
+                ? FootprintKind::Canopy
+                : (box.halfSizes.y > kSightHalfHeight ? FootprintKind::TallWall : FootprintKind::Low);
         shape.corners = {Place(placed, cx - hx, cz - hz), Place(placed, cx + hx, cz - hz),
                          Place(placed, cx + hx, cz + hz), Place(placed, cx - hx, cz + hz)};
         footprint.shapes.push_back(shape);
     }
     for (const CollisionSphere& sphere : model->GetSpheres()) {
         FootprintShape shape;
-        shape.kind = sphere.center.y + placed.position.y > kLowSphereTop ? FootprintKind::Canopy : FootprintKind::Pillar;
+        shape.kind = sphere.center.y + placed.position.y > kLowSphereTop ? FootprintKind::Canopy
+                                                                         : FootprintKind::Pillar;
         shape.center = Place(placed, sphere.center.x, sphere.center.z);
         shape.radius = sphere.radius;
         footprint.shapes.push_back(shape);
@@ -79,13 +82,15 @@ LevelFootprint ReadLevelFootprint(const std::filesystem::path& dataFolder, const
         // Box lines hold their half-sizes along x, y, z in reverse order.
         const glm::vec2 c(box.center.x, box.center.z);
         const glm::vec2 h(box.halfSizesZyx.z, box.halfSizesZyx.x);
-        footprint.shapes.push_back({box.halfSizesZyx.y > kSightHalfHeight ? FootprintKind::TallWall : FootprintKind::Low,
-                                    {c - h, {c.x + h.x, c.y - h.y}, c + h, {c.x - h.x, c.y + h.y}},
-                                    c,
-                                    0.0f});
+        footprint.shapes.push_back(
+            {box.halfSizesZyx.y > kSightHalfHeight ? FootprintKind::TallWall : FootprintKind::Low,
+             {c - h, {c.x + h.x, c.y - h.y}, c + h, {c.x - h.x, c.y + h.y}},
+             c,
+             0.0f});
     }
     for (const LevelSpawnPoint& spawn : level.GetSpawnPoints()) {
-        (spawn.team == 1 ? footprint.redSpawns : footprint.blueSpawns).push_back({spawn.position.x, spawn.position.z});
+        (spawn.team == 1 ? footprint.redSpawns : footprint.blueSpawns)
+            .push_back({spawn.position.x, spawn.position.z});
     }
     for (const LevelEmitter& emitter : level.GetEmitters()) {
         if (emitter.type == EmitterType::BrazierFire || emitter.type == EmitterType::TorchFire) {
