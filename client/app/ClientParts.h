@@ -18,5 +18,5 @@ struct ClientParts {
     std::unique_ptr<NetworkSession> network;  // null: no server connection
 };
 
-// The SDL window, the menu, lobby and match states; no sound system and no networking yet.
+// The SDL window, the menu, lobby and match states and the server connection; no sound system yet.
 ClientParts MakeGameParts();

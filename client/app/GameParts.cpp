@@ -5,6 +5,7 @@
 #include "client/app/MenuState.h"
 #include "client/app/PlayingState.h"
 #include "client/app/SdlWindowSystem.h"
+#include "client/net/ClientNetworkSession.h"
 
 ClientParts MakeGameParts() {
     ClientParts parts;
@@ -12,5 +13,6 @@ ClientParts MakeGameParts() {
     parts.chooseState = std::make_unique<ChooseState>();
     parts.menuState = std::make_unique<MenuState>();
     parts.playingState = std::make_unique<PlayingState>();
+    parts.network = std::make_unique<ClientNetworkSession>();
     return parts;
 }

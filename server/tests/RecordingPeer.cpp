@@ -38,7 +38,9 @@ void RecordingPeer::Deliver(std::vector<unsigned char> bytes, const RakNetGUID& 
     packet->length = static_cast<unsigned int>(bytes.size());
     packet->bitSize = packet->length * 8u;
     packet->data = new unsigned char[bytes.size() + 1];
-    std::memcpy(packet->data, bytes.data(), bytes.size());
+    if (!bytes.empty()) {
+        std::memcpy(packet->data, bytes.data(), bytes.size());
+    }
     m_incoming.push_back(packet);
 }
 

@@ -1,0 +1,210 @@
+// The client's single connection to a game server. Once per frame Update drains every received packet into
+// the records below, which the lobby, the match, the world and the heads-up display read; it also sends the
+// periodic movement and visibility reports and the ping. The process uses one instance (GetInstance); tests
+// build their own around a stand-in peer.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "client/net/LevelPath.h"
+#include "client/net/NetworkPlayer.h"
+#include "client/net/WorldEvents.h"
+#include "protocol/ClientMessages.h"
+#include "protocol/SendParameters.h"
+#include "protocol/ServerMessages.h"
+#include "raknet/RakPeerInterface.h"
+#include "shared/NetworkLogger.h"
+
+class SoundSystem;
+
+// connectionStatus values.
+enum ConnectionStatus : int {
+    kConnecting = 0,
+    kConnectionAccepted = 1,
+    kServerGone = 2,
+    kConnectionFailed = 3,
+    kNoConnectionEvent = 4,
+};
+
+inline constexpr unsigned short kServerPort = 60000;
+// At most this many players in a roster or lobby message; a longer list is dropped whole.
+inline constexpr std::size_t kMaxListedPlayers = 64;
+inline constexpr int kCharacterCount = 3;
+inline constexpr int kToolCount = 4;
+
+class ClientNetwork {
+public:
+    using LogSink = std::function<void(std::string_view line)>;
+
+    static ClientNetwork& GetInstance();
+    // Frees the process's instance (after Shutdown); the next GetInstance creates a fresh one.
+    static void FreeInstance();
+    static bool HasInstance();
+
+    ClientNetwork();
+    ~ClientNetwork();
+    ClientNetwork(const ClientNetwork&) = delete;
+    ClientNetwork& operator=(const ClientNetwork&) = delete;
+
+    // Creates the peer (or uses the given one, which stays the caller's), starts it, attaches a fresh
+    // traffic logger and resets the records.
+    bool Initialize(RakNet::RakPeerInterface* peer = nullptr);
+    // One frame of deltaTime seconds: receive and store, traffic report, ping, periodic reports.
+    void Update(double deltaTime);
+    RakNet::ConnectionAttemptResult Connect(const std::string& address, unsigned short port = kServerPort);
+    // Leaves the server and starts the peer again unconnected, with the records reset.
+    void Disconnect();
+    // Shuts the peer down and destroys it. Safe twice and before Initialize.
+    void Shutdown();
+
+    // Where log lines go (the client's log); none by default.
+    void SetLogSink(LogSink sink) { m_log = std::move(sink); }
+    // The state entered by the application: the lobby (inLobby) or the match, and the sound system.
+    void EnterState(SoundSystem* sound, bool inLobby);
+
+    // Senders.
+    void SendPosition(const protocol::Vec3& position);
+    void SendDirection(const protocol::Vec3& direction);
+    void SendVisiblePlayers();
+    void SendAbility(std::int32_t ability, float distance);
+    void SendAnimation(std::int32_t animation);
+    void SendLobbyChoice(std::int32_t character, std::int32_t tool, std::int32_t team, bool ready);
+    void SendStartRequest();
+    void SendFinalChoice(std::int32_t character, std::int32_t tool, std::int32_t team);
+    void SendRoundTimeRequest();
+    void SendScoresRequest();
+    void SendRuneStateRequest();
+
+    // The local player moved or turned: sent on the next report tick.
+    void SetLocalPosition(const protocol::Vec3& position) { localPlayer.position = position; }
+    void SetLocalDirection(const protocol::Vec3& direction) { localPlayer.direction = direction; }
+    void SetPlayerName(const std::string& name) { playerName = name; }
+    const std::string& GetLevelName() const { return levelName; }
+    void SetConnectionStatus(int status) { connectionStatus = status; }
+
+    // Lookups by guid; an unknown guid gives the empty record (index -1) and team -1.
+    NetworkPlayer GetPlayer(const RakNet::RakNetGUID& guid) const;
+    int GetPlayerIndex(const RakNet::RakNetGUID& guid) const;
+    int GetTeam(const RakNet::RakNetGUID& guid) const;
+    bool IsVisible(const RakNet::RakNetGUID& guid) const;
+    // The enemies this client's own line of sight shows this frame.
+    void SetSeenPlayers(const std::vector<RakNet::RakNetGUID>& guids);
+    std::vector<NetworkPlayer> GetRemotePlayers() const { return remotePlayers; }
+    std::vector<LobbyPlayer> GetLobbyPlayers() const { return lobbyPlayers; }
+    // True when every other lobby member is ready, and for an empty lobby.
+    bool AllLobbyPlayersReady() const;
+    RakNet::RakNetGUID MyGuid() const;
+    NetworkLogger* Logger() const { return m_logger.get(); }
+
+    // Connection.
+    bool connected = false;
+    bool previousConnected = false;
+    int connectionStatus = kNoConnectionEvent;
+    // Set when the server shut down or the connection was lost; kept until the next Disconnect so that the
+    // lobby and the match can tell the player and go back to the menu.
+    bool serverLost = false;
+    std::string serverAddress;
+    std::string playerName;
+    std::string levelName{kDefaultLevelName};
+    int connectionCount = 0;
+    int previousConnectionCount = 0;
+    double pingTimer = 5.0;
+    double pingInterval = 5.0;
+    double sendTimer = 0.0;
+    double sendInterval = 0.04;
+
+    // Players.
+    NetworkPlayer localPlayer;
+    std::vector<NetworkPlayer> remotePlayers;
+    bool playerListChanged = false;
+    std::vector<std::uint8_t> visiblePlayers;
+    std::vector<std::uint8_t> seenPlayers;
+    std::vector<LobbyPlayer> lobbyPlayers;
+
+    // World events.
+    KeyedObjectList<protocol::ShurikenAddMessage, &protocol::ShurikenAddMessage::shurikenId> shurikens;
+    KeyedObjectList<protocol::ProjectileAddMessage, &protocol::ProjectileAddMessage::projectileId>
+        projectiles;
+    KeyedObjectList<protocol::SmokeBombAddMessage, &protocol::SmokeBombAddMessage::smokeBombId> smokeBombs;
+    KeyedObjectList<protocol::StickyTrapAddMessage, &protocol::StickyTrapAddMessage::stickyTrapId>
+        stickyTraps;
+    KeyedObjectList<protocol::SpikeTrapAddMessage, &protocol::SpikeTrapAddMessage::spikeTrapId> spikeTraps;
+    KeyedObjectList<FanEntry, &FanEntry::fanId> fans;
+    EventQueue<protocol::VolleyAddMessage> volleys;
+    EventQueue<protocol::FlashBangMessage> flashBangs;
+    EventQueue<AnimationEvent> animationEvents;
+    EventQueue<SoundEvent> soundEvents;
+    EventQueue<DamageShown> damageShown;
+    EventQueue<protocol::KillNoticeMessage> killFeed;
+    std::vector<RuneRecord> runes;
+    // Counts the times every looping effect sound was to be paused (round start, new level).
+    int loopingSoundPauses = 0;
+
+    // Round and match.
+    bool roundStarted = false;
+    bool countdownActive = false;
+    int countdownSeconds = 0;
+    bool roundRunning = false;
+    int redRoundWins = 0;
+    int blueRoundWins = 0;
+    int lastRoundWinner = 0;
+    bool matchOver = false;
+    int matchWinner = 0;
+    bool newLevel = false;
+    bool roundTimeReceived = false;
+    double roundMinutes = 0.0;
+    double roundSeconds = 0.0;
+    bool suddenDeath = false;
+    bool runesAppeared = false;
+    bool respawned = false;
+    bool positionRejected = false;
+    protocol::Vec3 dashTarget{};
+    bool dashPending = false;
+    bool joinedLeftPending = false;
+    JoinedLeftNotice joinedLeftNotice;
+    bool gameStarted = false;
+    bool inLobby = false;
+    SoundSystem* soundSystem = nullptr;  // not owned
+
+private:
+    void Reset();
+    bool StartPeer();
+    void ShutdownPeer();
+    void Log(std::string_view line) const;
+    template <typename Message>
+    void SendToServer(const Message& message,
+                      const protocol::SendParameters& parameters = protocol::SendParamsFor<Message>());
+    void SendPlayerListRequest(bool afterNewLevel);
+
+    // Receiving (ClientNetworkReceive.cpp and the handler files).
+    void Receive();
+    void HandlePacket(const RakNet::Packet& packet);
+    bool HandleConnectionPacket(const RakNet::Packet& packet);
+    bool HandlePlayerMessage(RakNet::BitStream& stream, RakNet::MessageID id);
+    bool HandleObjectMessage(RakNet::BitStream& stream, RakNet::MessageID id);
+    bool HandleRoundMessage(RakNet::BitStream& stream, RakNet::MessageID id);
+    bool HandleRuneMessage(RakNet::BitStream& stream, RakNet::MessageID id);
+    void ApplyPlayerList(const protocol::PlayerListMessage& message);
+    void ApplyLobby(const protocol::LobbyStateMessage& message);
+    void AddRune(const protocol::RunePlacement& placement, bool withSounds);
+    void TakeRune(std::int32_t type);
+    void ForgetRuneLoops();
+    void RoundStarted();
+    // The record of guid: the local player's own, or a remote one; null for an unknown guid.
+    NetworkPlayer* RecordOf(const RakNet::RakNetGUID& guid);
+    const NetworkPlayer* RecordOf(const RakNet::RakNetGUID& guid) const;
+
+    RakNet::RakPeerInterface* m_peer = nullptr;
+    bool m_ownsPeer = false;
+    std::unique_ptr<NetworkLogger> m_logger;
+    RakNet::RakNetGUID m_server{};
+    RakNet::SystemAddress m_serverAddress{};
+    protocol::Vec3 m_lastSentPosition{};
+    protocol::Vec3 m_lastSentDirection{1.0f, 0.0f, 0.0f};
+    LogSink m_log;
+};
