@@ -1,0 +1,173 @@
+#include "tools/bots/ArenaMap.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "server/collision/LevelCollisionMap.h"
+#include "shared/LevelData.h"
+
+namespace {
+
+// Obstacles entirely below this height are floor, entirely above it overhead: neither blocks a ninja.
+constexpr float kFloorTop = 0.3f;
+constexpr float kOverheadBottom = 2.5f;
+// Open ground around the spawn points when a level has no obstacles to bound it.
+constexpr float kOpenMargin = 20.0f;
+// Room beyond the outermost obstacle, spawn point or rune: a level's own walls bound it, and a spawn point on
+// the outer edge must not count as outside.
+constexpr float kEdgeMargin = 3.0f;
+
+// The world-space half extents of a box turned by the unit quaternion q.
+Float3 TurnedExtents(const Float3& half, const Float4& q) {
+    const float xx = q.x * q.x, yy = q.y * q.y, zz = q.z * q.z;
+    const float xy = q.x * q.y, xz = q.x * q.z, yz = q.y * q.z;
+    const float wx = q.w * q.x, wy = q.w * q.y, wz = q.w * q.z;
+    const std::array<std::array<float, 3>, 3> m{{{1 - 2 * (yy + zz), 2 * (xy - wz), 2 * (xz + wy)},
+                                                 {2 * (xy + wz), 1 - 2 * (xx + zz), 2 * (yz - wx)},
+                                                 {2 * (xz - wy), 2 * (yz + wx), 1 - 2 * (xx + yy)}}};
+    const std::array<float, 3> h{half.x, half.y, half.z};
+    std::array<float, 3> out{};
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            out[row] += std::fabs(m[row][col]) * h[col];
+        }
+    }
+    return {out[0], out[1], out[2]};
+}
+
+void AddSolid(ArenaMap& map, const Float3& center, const Float3& extents) {
+    const float bottom = center.y - extents.y;
+    const float top = center.y + extents.y;
+    if (top < kFloorTop || bottom > kOverheadBottom) {
+        return;
+    }
+    map.AddObstacle({{center.x - extents.x, center.z - extents.z},
+                     {center.x + extents.x, center.z + extents.z},
+                     extents.y > ArenaMap::kSightBlockingHalfHeight});
+}
+
+}  // namespace
+
+float SegmentEntry(Ground a, Ground b, const GroundRect& rect) {
+    // Slab test on both axes.
+    float enter = 0.0f;
+    float leave = 1.0f;
+    const float start[2] = {a.x, a.z};
+    const float delta[2] = {b.x - a.x, b.z - a.z};
+    const float low[2] = {rect.min.x, rect.min.z};
+    const float high[2] = {rect.max.x, rect.max.z};
+    for (int axis = 0; axis < 2; ++axis) {
+        if (std::fabs(delta[axis]) < 1e-9f) {
+            if (start[axis] < low[axis] || start[axis] > high[axis]) {
+                return 2.0f;
+            }
+            continue;
+        }
+        float t0 = (low[axis] - start[axis]) / delta[axis];
+        float t1 = (high[axis] - start[axis]) / delta[axis];
+        if (t0 > t1) {
+            std::swap(t0, t1);
+        }
+        enter = std::max(enter, t0);
+        leave = std::min(leave, t1);
+        if (enter > leave) {
+            return 2.0f;
+        }
+    }
+    return enter;
+}
+
+ArenaMap ArenaMap::FromLevel(const LevelData& level) {
+    ArenaMap map;
+    LevelCollisionMap collision;
+    collision.Initialize(level);
+    for (const CollisionOBB& box : collision.GetOBBs()) {
+        AddSolid(map, box.center, TurnedExtents(box.halfSizes, box.orientation));
+    }
+    for (const CollisionSphere& sphere : collision.GetSpheres()) {
+        AddSolid(map, sphere.center, {sphere.radius, sphere.radius, sphere.radius});
+    }
+    collision.Shutdown();
+
+    Ground low{std::numeric_limits<float>::max(), std::numeric_limits<float>::max()};
+    Ground high{-low.x, -low.z};
+    const auto include = [&](Ground p) {
+        low = {std::min(low.x, p.x), std::min(low.z, p.z)};
+        high = {std::max(high.x, p.x), std::max(high.z, p.z)};
+    };
+    for (const LevelSpawnPoint& spawn : level.GetSpawnPoints()) {
+        const Ground p{spawn.position.x, spawn.position.z};
+        if (spawn.team == 1 || spawn.team == 2) {
+            map.spawns[spawn.team].push_back(p);
+        }
+        include(p);
+    }
+    for (const LevelRune& rune : level.GetRunes()) {
+        map.runes.push_back({rune.position.x, rune.position.z});
+        include(map.runes.back());
+    }
+    if (map.m_obstacles.empty()) {
+        if (low.x <= high.x) {
+            map.SetBounds(low - Ground{kOpenMargin, kOpenMargin}, high + Ground{kOpenMargin, kOpenMargin});
+        }
+        return map;
+    }
+    for (const GroundRect& rect : map.m_obstacles) {
+        include(rect.min);
+        include(rect.max);
+    }
+    map.SetBounds(low - Ground{kEdgeMargin, kEdgeMargin}, high + Ground{kEdgeMargin, kEdgeMargin});
+    return map;
+}
+
+ArenaMap ArenaMap::Load(const std::string& path, std::string& error) {
+    const LevelData level(path);
+    if (level.GetSpawnPoints().empty() && level.GetBoxes().empty() && level.GetModels().empty()) {
+        error = "level " + path + " has no spawn points, boxes or models; walking on open ground";
+    }
+    return FromLevel(level);
+}
+
+void ArenaMap::AddObstacle(const GroundRect& rect) {
+    m_obstacles.push_back(rect);
+}
+
+void ArenaMap::SetBounds(Ground min, Ground max) {
+    m_min = min;
+    m_max = max;
+}
+
+bool ArenaMap::Blocked(Ground p, float radius) const {
+    if (p.x - radius < m_min.x || p.x + radius > m_max.x || p.z - radius < m_min.z ||
+        p.z + radius > m_max.z) {
+        return true;
+    }
+    for (const GroundRect& rect : m_obstacles) {
+        const float dx = std::max({rect.min.x - p.x, 0.0f, p.x - rect.max.x});
+        const float dz = std::max({rect.min.z - p.z, 0.0f, p.z - rect.max.z});
+        if (dx * dx + dz * dz < radius * radius) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ArenaMap::LineOfSight(Ground a, Ground b) const {
+    for (const GroundRect& rect : m_obstacles) {
+        if (rect.tall && SegmentEntry(a, b, rect) <= 1.0f) {
+            return false;
+        }
+    }
+    return true;
+}
+
+float ArenaMap::RayDistance(Ground a, Ground d, float range) const {
+    const Ground end = a + d * range;
+    float nearest = 1.0f;
+    for (const GroundRect& rect : m_obstacles) {
+        nearest = std::min(nearest, SegmentEntry(a, end, rect));
+    }
+    return nearest * range;
+}

@@ -1,0 +1,119 @@
+// Ombrin-bots: connects bot players to a game server, each on its own connection, and plays until stopped,
+// until --duration passes or after --matches matches. One console line per match event; one STATS line per
+// bot at the end.
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tools/bots/BotOptions.h"
+#include "tools/bots/BotSession.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_quit = 0;
+
+void OnSignal(int) {
+    g_quit = 1;
+}
+
+// How long the bots keep playing on the next level before leaving after their last match.
+constexpr double kLingerSeconds = 3.0;
+
+void PrintStats(const BotSession& bot) {
+    const BotStats& s = bot.Stats();
+    std::printf(
+        "STATS %s team=%d kills=%d deaths=%d serverKills=%d serverDeaths=%d notices=%d enemyKills=%d "
+        "digest=%016llx rounds=%s matches=%s levels=%d abilities=%d rejections=%d respawns=%d dashes=%d "
+        "inBytes=%.0f outBytes=%.0f snapshots=%s\n",
+        bot.Name().c_str(), bot.Team(), s.kills, s.deaths, s.serverKills, s.serverDeaths, s.killNotices,
+        s.enemyKills, static_cast<unsigned long long>(s.noticeDigest),
+        s.roundWinners.empty() ? "-" : s.roundWinners.c_str(),
+        s.matchWinners.empty() ? "-" : s.matchWinners.c_str(), s.levelsJoined, s.abilitiesUsed,
+        s.positionRejections, s.respawns, s.dashes, s.inBytes, s.outBytes,
+        s.matchSnapshots.empty() ? "-" : s.matchSnapshots.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const ParseResult parsed = ParseBotOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (parsed.outcome == ParseOutcome::Help) {
+        std::fputs(BotUsage(), stdout);
+        return 0;
+    }
+    if (parsed.outcome == ParseOutcome::Error) {
+        std::fprintf(stderr, "Ombrin-bots: %s\n%s", parsed.error.c_str(), BotUsage());
+        return 2;
+    }
+    const BotOptions& options = parsed.options;
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+
+    std::mt19937 random(options.seed);
+    std::vector<std::unique_ptr<BotSession>> bots;
+    for (int i = 0; i < options.count; ++i) {
+        BotSetup setup;
+        setup.name = options.name + std::to_string(i + 1);
+        setup.character = static_cast<std::int32_t>(random() % 3);
+        setup.tool = static_cast<std::int32_t>(random() % 4);
+        setup.teamRequest = options.team != 0 ? options.team : (i % 2 == 0 ? 1 : 2);
+        setup.seed = static_cast<std::uint32_t>(random());
+        setup.startWhenLobbyHas = i == 0 ? options.count : 0;
+        bots.push_back(std::make_unique<BotSession>(setup));
+        if (!bots.back()->Connect(options.host, options.port)) {
+            std::fprintf(stderr, "Ombrin-bots: cannot connect to %s port %u\n", options.host.c_str(),
+                         options.port);
+            return 1;
+        }
+    }
+    bots.front()->onEvent = [](const std::string& line) { std::printf("%s\n", line.c_str()); };
+
+    using Clock = std::chrono::steady_clock;
+    const auto started = Clock::now();
+    auto last = started;
+    double lingering = -1.0;
+    int status = 0;
+    while (!g_quit) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        const auto now = Clock::now();
+        const double dt = std::chrono::duration<double>(now - last).count();
+        last = now;
+        bool allGone = true;
+        bool allThrough = options.matches > 0;
+        for (const auto& bot : bots) {
+            bot->Update(dt);
+            const BotSession::Phase phase = bot->GetPhase();
+            allGone =
+                allGone && (phase == BotSession::Phase::Failed || phase == BotSession::Phase::ServerGone);
+            allThrough =
+                allThrough && bot->MatchesFinished() >= options.matches && bot->PlayingAfterNewLevel();
+        }
+        if (allGone) {
+            std::printf("SERVER GONE\n");
+            status = 1;
+            break;
+        }
+        if (allThrough && lingering < 0.0) {
+            std::printf("NEXT LEVEL JOINED\n");
+            lingering = 0.0;
+        }
+        if (lingering >= 0.0 && (lingering += dt) > kLingerSeconds) {
+            break;
+        }
+        if (options.duration > 0.0 &&
+            std::chrono::duration<double>(now - started).count() > options.duration) {
+            break;
+        }
+    }
+    for (const auto& bot : bots) {
+        bot->Leave();
+        PrintStats(*bot);
+    }
+    return status;
+}

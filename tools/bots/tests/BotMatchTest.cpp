@@ -1,0 +1,198 @@
+// Eight bot players (two Ombrin-bots processes, four red and four blue) against the real Quellhost over UDP:
+// they play a whole match, follow ID_NEW_LEVEL back through the lobby into the next level and leave. Every
+// bot must have seen the same round winners and the same kill notices, the kills and deaths must add up, and
+// the server must still be running afterwards. The server plays on a game folder of the test's own: two small
+// arenas with a tall pillar in the middle, so the bots have to look and walk around it.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "BotProcess.h"
+#include "ServerProcess.h"
+#include "shared/ModelFileData.h"
+#include "shared/ModelWriter.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kMatchTimeoutMs = 480000;
+constexpr int kProcessTimeoutMs = 15000;
+
+class GameFolder {
+public:
+    GameFolder() {
+        std::string pattern = (fs::temp_directory_path() / "ombrin_bots_XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            ADD_FAILURE() << "cannot create a temporary folder";
+            return;
+        }
+        m_root = pattern;
+        for (const char* folder : {"bin", "Ombrin/Settings", "Ombrin/Levels", "Ombrin/Models"}) {
+            fs::create_directories(m_root / folder);
+        }
+    }
+    ~GameFolder() {
+        std::error_code ignored;
+        fs::remove_all(m_root, ignored);
+    }
+    GameFolder(const GameFolder&) = delete;
+    GameFolder& operator=(const GameFolder&) = delete;
+
+    std::string WorkingDirectory() const { return (m_root / "bin").string(); }
+    void Write(const std::string& relative, const std::string& text) const {
+        std::ofstream(m_root / "Ombrin" / relative, std::ios::binary) << text;
+    }
+    void SaveModel(const std::string& name, const Float3& halfSizes) const {
+        ModelFileData model;
+        model.boxes.push_back(MakeCollisionBox({0.0f, 0.0f, 0.0f}, halfSizes));
+        std::string error;
+        EXPECT_TRUE(SaveModelFile((m_root / "Ombrin" / "Models" / name).string(), model, error)) << error;
+    }
+
+private:
+    fs::path m_root;
+};
+
+// Four red spawns west and four blue spawns east of a tall 2 x 2 pillar.
+std::string PillarArena() {
+    std::string text = "Level\n# entity lines: 9\n# box line count: 1\nBox_1 0 2 0 0 0 0 1 2 1\n";
+    for (const char* z : {"-4", "-1.5", "1.5", "4"}) {
+        text += std::string("spawnPoint_1 -10 0 ") + z + " 0 0 0\n";
+    }
+    for (const char* z : {"-4", "-1.5", "1.5", "4"}) {
+        text += std::string("spawnPoint_2 10 0 ") + z + " 0 0 0\n";
+    }
+    return text;
+}
+
+// The "key=value" fields of every STATS line.
+std::vector<std::map<std::string, std::string>> StatsLines(const std::string& output) {
+    std::vector<std::map<std::string, std::string>> lines;
+    std::istringstream in(output);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("STATS ", 0) != 0) {
+            continue;
+        }
+        std::istringstream fields(line.substr(6));
+        std::map<std::string, std::string> stats;
+        std::string field;
+        fields >> stats["name"];
+        while (fields >> field) {
+            const auto eq = field.find('=');
+            if (eq != std::string::npos) {
+                stats[field.substr(0, eq)] = field.substr(eq + 1);
+            }
+        }
+        lines.push_back(stats);
+    }
+    return lines;
+}
+
+// The snapshot fields "kills,deaths,notices,enemyKills,digest" of the first match.
+std::vector<std::string> FirstMatch(const std::string& snapshots) {
+    std::vector<std::string> parts;
+    std::istringstream in(snapshots.substr(0, snapshots.find(';')));
+    std::string part;
+    while (std::getline(in, part, ',')) {
+        parts.push_back(part);
+    }
+    return parts;
+}
+
+}  // namespace
+
+TEST(BotMatch, EightBotsPlayAMatchAndFollowTheServerToTheNextLevel) {
+    GameFolder game;
+    game.Write("Settings/ServerLevels.cfg", "ArenaOne.ZMDL\nArenaTwo.ZMDL\n");
+    game.Write("Levels/ArenaOne.ZMDL", PillarArena());
+    game.Write("Levels/ArenaTwo.ZMDL", PillarArena());
+    for (const char* ninja : {"Ninja1Shape.ZMD", "Ninja2Shape.ZMD", "Ninja3Shape.ZMD"}) {
+        game.SaveModel(ninja, {0.5f, 1.2f, 0.5f});
+    }
+    game.SaveModel("shurikenShape.ZMD", {0.2f, 0.1f, 0.2f});
+    game.SaveModel("MegaShuriken_Shape.ZMD", {0.5f, 0.1f, 0.5f});
+    game.SaveModel("KunaiShape.ZMD", {0.1f, 0.1f, 0.3f});
+    game.SaveModel("TessenShape.ZMD", {0.4f, 0.1f, 0.4f});
+
+    ServerProcess server;
+    ASSERT_TRUE(server.Start({"--port", "0"}, game.WorkingDirectory()));
+    const unsigned short port = server.ReadPort(kProcessTimeoutMs);
+    ASSERT_NE(port, 0) << server.Output();
+
+    BotProcess red;
+    BotProcess blue;
+    const std::string portText = std::to_string(port);
+    ASSERT_TRUE(red.Start({"--count", "4", "--port", portText, "--team", "red", "--seed", "11", "--matches",
+                           "1", "--name", "Red"},
+                          game.WorkingDirectory()));
+    ASSERT_TRUE(blue.Start({"--count", "4", "--port", portText, "--team", "blue", "--seed", "22", "--matches",
+                            "1", "--name", "Blue"},
+                           game.WorkingDirectory()));
+    ASSERT_EQ(red.WaitForExit(kMatchTimeoutMs), 0) << red.Output();
+    ASSERT_EQ(blue.WaitForExit(kProcessTimeoutMs), 0) << blue.Output();
+
+    for (const BotProcess* bots : {&red, &blue}) {
+        EXPECT_NE(bots->Output().find("MATCH WON "), std::string::npos) << bots->Output();
+        EXPECT_NE(bots->Output().find("LEVEL ../Ombrin/Levels/ArenaTwo.ZMDL"), std::string::npos);
+        EXPECT_NE(bots->Output().find("NEXT LEVEL JOINED"), std::string::npos);
+    }
+    auto stats = StatsLines(red.Output());
+    for (auto& line : StatsLines(blue.Output())) {
+        stats.push_back(line);
+    }
+    ASSERT_EQ(stats.size(), 8u) << red.Output() << blue.Output();
+
+    // Everybody saw the same first match: its round winners, its kill notices in the same order, its winner.
+    const std::string rounds = stats[0]["rounds"].substr(0, stats[0]["rounds"].find('|'));
+    const std::vector<std::string> first = FirstMatch(stats[0]["snapshots"]);
+    ASSERT_EQ(first.size(), 5u) << stats[0]["snapshots"];
+    int kills = 0;
+    int deaths = 0;
+    std::map<std::string, int> teams;
+    for (auto& bot : stats) {
+        SCOPED_TRACE(bot["name"]);
+        EXPECT_EQ(bot["rounds"].substr(0, bot["rounds"].find('|')), rounds);
+        EXPECT_EQ(bot["matches"].substr(0, 1), stats[0]["matches"].substr(0, 1));
+        const std::vector<std::string> match = FirstMatch(bot["snapshots"]);
+        ASSERT_EQ(match.size(), 5u);
+        EXPECT_EQ(match[2], first[2]) << "kill notices";
+        EXPECT_EQ(match[3], first[3]) << "kills by players";
+        EXPECT_EQ(match[4], first[4]) << "kill notice digest";
+        kills += std::stoi(match[0]);
+        deaths += std::stoi(match[1]);
+        EXPECT_EQ(bot["levels"], "2") << "joined both levels";
+        ++teams[bot["team"]];
+    }
+    EXPECT_EQ(teams["1"], 4);
+    EXPECT_EQ(teams["2"], 4);
+    // Every notice is one death; every notice by another player is one kill.
+    EXPECT_EQ(deaths, std::stoi(first[2]));
+    EXPECT_EQ(kills, std::stoi(first[3]));
+    EXPECT_GT(kills, 0);
+
+    // Three round wins take the match, and the match goes to the team with most of them.
+    std::map<char, int> wins;
+    for (const char team : rounds) {
+        ++wins[team];
+    }
+    const char winner = stats[0]["matches"][0];
+    EXPECT_TRUE(wins[winner] == 3 || rounds.size() == 5u) << rounds;
+    for (const auto& [team, count] : wins) {
+        EXPECT_LE(count, wins[winner]) << rounds;
+    }
+
+    // The server is still up and ends cleanly.
+    EXPECT_EQ(server.WaitForLine("never printed", 100), "");
+    server.Signal(SIGTERM);
+    EXPECT_EQ(server.WaitForExit(kProcessTimeoutMs), 0) << server.Output();
+}
