@@ -28,7 +28,8 @@ ServerProcess::~ServerProcess() {
     }
 }
 
-bool ServerProcess::Start(const std::vector<std::string>& arguments, const std::string& workingDirectory) {
+bool SpawnWithPipe(const std::string& programName, const std::vector<std::string>& arguments,
+                   const std::string& workingDirectory, pid_t& pid, int& standardOutput) {
     int pipeFds[2];
     if (pipe(pipeFds) != 0) {
         return false;
@@ -41,22 +42,26 @@ bool ServerProcess::Start(const std::vector<std::string>& arguments, const std::
     posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
 
     // Absolute: the child changes its directory before the program is looked up.
-    const std::string program = std::filesystem::absolute(BinDir() + "/Quellhost").string();
+    const std::string program = std::filesystem::absolute(BinDir() + "/" + programName).string();
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
-    const int result = posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int result = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeFds[1]);
-    m_stdout = pipeFds[0];
+    standardOutput = pipeFds[0];
     if (result != 0) {
-        m_pid = -1;
+        pid = -1;
         return false;
     }
     return true;
+}
+
+bool ServerProcess::Start(const std::vector<std::string>& arguments, const std::string& workingDirectory) {
+    return SpawnWithPipe("Quellhost", arguments, workingDirectory, m_pid, m_stdout);
 }
 
 bool ServerProcess::ReadMore(int timeoutMs) {

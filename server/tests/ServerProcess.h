@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+// Starts bin/<programName> with its standard output on a pipe (standardOutput), in workingDirectory.
+bool SpawnWithPipe(const std::string& programName, const std::vector<std::string>& arguments,
+                   const std::string& workingDirectory, pid_t& pid, int& standardOutput);
+
 // The folder holding the programs: OMBRIN_BIN_DIR, or the working directory.
 std::string BinDir();
 

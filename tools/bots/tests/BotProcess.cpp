@@ -2,16 +2,12 @@
 
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 
 #include "ServerProcess.h"
-
-extern char** environ;
 
 BotProcess::~BotProcess() {
     if (m_pid > 0) {
@@ -24,32 +20,7 @@ BotProcess::~BotProcess() {
 }
 
 bool BotProcess::Start(const std::vector<std::string>& arguments, const std::string& workingDirectory) {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) {
-        return false;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
-    posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
-    const std::string program = std::filesystem::absolute(BinDir() + "/Ombrin-bots").string();
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& argument : arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-    const int result = posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    m_stdout = pipeFds[0];
-    if (result != 0) {
-        m_pid = -1;
-        return false;
-    }
-    return true;
+    return SpawnWithPipe("Ombrin-bots", arguments, workingDirectory, m_pid, m_stdout);
 }
 
 int BotProcess::WaitForExit(int timeoutMs) {
