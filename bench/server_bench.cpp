@@ -82,6 +82,7 @@ public:
     unsigned short NumberOfConnections() const override { return 0; }
     std::vector<RakNetGUID> GetConnectionList() const override { return {}; }
     void SetTimeoutTime(TimeMS, const SystemAddress&) override {}
+    TransportTotals GetTransportTotals() const override { return {}; }
     void AttachPlugin(PluginInterface2*) override {}
     void DetachPlugin(PluginInterface2*) override {}
 

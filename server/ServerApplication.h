@@ -1,8 +1,11 @@
 // The dedicated server program: the network side and the free-running frame loop.
 #pragma once
 
+#include <chrono>
 #include <csignal>
+#include <string>
 
+#include "server/FrameLog.h"
 #include "server/FrameTimer.h"
 #include "server/ServerNetwork.h"
 
@@ -10,6 +13,11 @@ class ServerApplication {
 public:
     // Starts listening and builds the game; false when the port cannot be bound.
     bool Initialize(unsigned short port = kServerPort);
+    // Game time runs this many times faster than the clock (tests and benchmarks only; 1 by default).
+    void SetTimeScale(double scale) { m_timeScale = scale; }
+    // Logs every frame's times to the file and the transport's totals at the end; false when the file
+    // cannot be written.
+    bool OpenFrameLog(const std::string& path) { return m_frameLog.Open(path); }
     // Runs frames until RequestQuit, then shuts the network down.
     void Run();
     // One frame. The first frame only takes the time base: it reads no packets and advances nothing.
@@ -26,6 +34,9 @@ public:
 private:
     ServerNetwork m_network;
     FrameTimer m_timer;
+    FrameLog m_frameLog;
+    double m_timeScale = 1.0;
     bool m_firstFrame = true;
+    std::chrono::steady_clock::time_point m_started;
     static inline volatile std::sig_atomic_t s_quit = 0;
 };

@@ -100,6 +100,10 @@ public:
     bool AllLobbyPlayersReady() const;
     RakNet::RakNetGUID MyGuid() const;
     NetworkLogger* Logger() const { return m_logger.get(); }
+    // What the socket carried since the peer started, transport headers and acknowledgements included.
+    RakNet::TransportTotals GetTransportTotals() const {
+        return m_peer != nullptr ? m_peer->GetTransportTotals() : RakNet::TransportTotals{};
+    }
 
     // Connection.
     bool connected = false;

@@ -133,6 +133,7 @@ StartupResult RakPeer::Startup(unsigned int maxConnections, SocketDescriptor* so
         return descriptor.port != 0 ? SOCKET_PORT_ALREADY_IN_USE : SOCKET_FAILED_TO_BIND;
     }
     m_maxConnections = maxConnections;
+    m_totals = {};
     for (PluginInterface2* plugin : m_plugins) {
         plugin->OnRakPeerStartup();
     }
@@ -215,6 +216,7 @@ void RakPeer::Shutdown(unsigned int blockDuration, unsigned char /*orderingChann
     for (const auto& connection : m_connections) {
         connection->peer->data = nullptr;
     }
+    CollectTotals();
     enet_host_destroy(m_host);
     m_host = nullptr;
     m_connections.clear();
@@ -288,8 +290,34 @@ bool RakPeer::WaitForIncoming(unsigned int timeoutMS) {
     return !m_incoming.empty();
 }
 
+void RakPeer::CollectTotals() {
+    if (m_host == nullptr) {
+        return;
+    }
+    m_totals.bytesSent += m_host->totalSentData;
+    m_totals.bytesReceived += m_host->totalReceivedData;
+    m_totals.datagramsSent += m_host->totalSentPackets;
+    m_totals.datagramsReceived += m_host->totalReceivedPackets;
+    m_host->totalSentData = 0;
+    m_host->totalReceivedData = 0;
+    m_host->totalSentPackets = 0;
+    m_host->totalReceivedPackets = 0;
+}
+
+TransportTotals RakPeer::GetTransportTotals() const {
+    TransportTotals totals = m_totals;
+    if (m_host != nullptr) {
+        totals.bytesSent += m_host->totalSentData;
+        totals.bytesReceived += m_host->totalReceivedData;
+        totals.datagramsSent += m_host->totalSentPackets;
+        totals.datagramsReceived += m_host->totalReceivedPackets;
+    }
+    return totals;
+}
+
 void RakPeer::Pump() {
     ++m_frame;
+    CollectTotals();
     ENetEvent event;
     while (m_host != nullptr && enet_host_service(m_host, &event, 0) > 0) {
         HandleEvent(event);

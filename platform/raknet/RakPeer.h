@@ -66,6 +66,8 @@ public:
     std::vector<RakNetGUID> GetConnectionList() const override;
     void SetTimeoutTime(TimeMS timeMS, const SystemAddress& target) override;
 
+    TransportTotals GetTransportTotals() const override;
+
     void AttachPlugin(PluginInterface2* plugin) override;
     void DetachPlugin(PluginInterface2* plugin) override;
 
@@ -92,6 +94,8 @@ private:
     Connection* FindByAddress(const SystemAddress& address) const;
     void Forget(Connection& connection);
     std::size_t IncomingCount() const;
+    // Moves ENet's 32-bit counters into the 64-bit totals before they can wrap.
+    void CollectTotals();
 
     _ENetHost* m_host = nullptr;
     RakNetGUID m_guid;
@@ -103,6 +107,7 @@ private:
     std::vector<std::unique_ptr<Connection>> m_connections;
     std::deque<Packet*> m_incoming;
     std::vector<PluginInterface2*> m_plugins;
+    TransportTotals m_totals;
 };
 
 }  // namespace RakNet

@@ -17,6 +17,15 @@ namespace RakNet {
 
 class PluginInterface2;
 
+// What the peer's socket carried since Startup: every datagram with the transport's own headers,
+// acknowledgements, handshakes and pings included (IP and UDP headers excluded).
+struct TransportTotals {
+    std::uint64_t bytesSent = 0;
+    std::uint64_t bytesReceived = 0;
+    std::uint64_t datagramsSent = 0;
+    std::uint64_t datagramsReceived = 0;
+};
+
 enum StartupResult {
     RAKNET_STARTED,
     RAKNET_ALREADY_STARTED,
@@ -105,6 +114,9 @@ public:
     // Time without an acknowledgement after which a connection counts as lost (ENet's default until set).
     // UNASSIGNED_SYSTEM_ADDRESS applies it to every connection, present and future.
     virtual void SetTimeoutTime(TimeMS timeMS, const SystemAddress& target) = 0;
+
+    // Totals of the current or, after Shutdown, the last run; zeros before the first Startup.
+    virtual TransportTotals GetTransportTotals() const = 0;
 
     virtual void AttachPlugin(PluginInterface2* plugin) = 0;
     virtual void DetachPlugin(PluginInterface2* plugin) = 0;

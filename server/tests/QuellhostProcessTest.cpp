@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <thread>
 
 #include "ServerProcess.h"
@@ -109,10 +112,77 @@ TEST(Quellhost, PortInUseIsAnErrorNotASilentServer) {
 }
 
 TEST(Quellhost, RejectsUnknownArguments) {
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"--bogus"}, {"--port"}, {"--port", "70000"}, {"--port", "12x"}}) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--bogus"},
+                                                      {"--port"},
+                                                      {"--port", "70000"},
+                                                      {"--port", "12x"},
+                                                      {"--port", "-1"},
+                                                      {"--time-scale", "0"},
+                                                      {"--time-scale", "nan"},
+                                                      {"--time-scale", "1000"},
+                                                      {"--frame-log", ""}}) {
         ServerProcess server;
         ASSERT_TRUE(server.Start(arguments));
         EXPECT_EQ(server.WaitForExit(10000), 2) << arguments.back();
     }
+}
+
+TEST(Quellhost, HelpDescribesTheOptionsAndExits) {
+    ServerProcess server;
+    ASSERT_TRUE(server.Start({"--help"}));
+    EXPECT_EQ(server.WaitForExit(10000), 0);
+    for (const char* option : {"--port", "--time-scale", "--frame-log"}) {
+        EXPECT_NE(server.Output().find(option), std::string::npos) << option;
+    }
+    EXPECT_EQ(server.Output().find("IP: "), std::string::npos);
+}
+
+TEST(Quellhost, FrameLogHoldsEveryFrameAndTheTransportTotals) {
+    const std::string path = ::testing::TempDir() + "quellhost-frames.log";
+    std::remove(path.c_str());
+    ServerProcess server;
+    ASSERT_TRUE(server.Start({"--port", "0", "--frame-log", path}));
+    const unsigned short port = server.ReadPort(10000);
+    ASSERT_NE(port, 0);
+    {
+        TestClient client;
+        ASSERT_EQ(client.peer->Connect("127.0.0.1", port, nullptr, 0), CONNECTION_ATTEMPT_STARTED);
+        ASSERT_TRUE(client.WaitFor(protocol::ID_LEVEL_NAME, 10000));
+    }
+    server.Signal(SIGINT);
+    ASSERT_EQ(server.WaitForExit(10000), 0);
+
+    std::ifstream log(path);
+    ASSERT_TRUE(log.good());
+    std::string line;
+    int frames = 0;
+    std::string totals;
+    while (std::getline(log, line)) {
+        if (line.rfind("# transport ", 0) == 0) {
+            totals = line;
+        } else if (line[0] != '#') {
+            double frameMs = -1.0;
+            double busyMs = -1.0;
+            ASSERT_EQ(std::sscanf(line.c_str(), "%lf %lf", &frameMs, &busyMs), 2) << line;
+            EXPECT_GE(frameMs, 0.0);
+            EXPECT_GE(busyMs, 0.0);
+            ++frames;
+        }
+    }
+    EXPECT_GT(frames, 0);
+    unsigned long long sent = 0;
+    unsigned long long received = 0;
+    const char* fields = std::strstr(totals.c_str(), "sent_bytes=");
+    ASSERT_NE(fields, nullptr) << totals;
+    ASSERT_EQ(std::sscanf(fields, "sent_bytes=%llu received_bytes=%llu", &sent, &received), 2) << totals;
+    EXPECT_GT(sent, 0u);  // the welcome messages
+    EXPECT_GT(received, 0u);
+    std::remove(path.c_str());
+}
+
+TEST(Quellhost, UnwritableFrameLogIsRefused) {
+    ServerProcess server;
+    ASSERT_TRUE(server.Start({"--port", "0", "--frame-log", "/nonexistent-folder/frames.log"}));
+    EXPECT_EQ(server.WaitForExit(10000), 1);
+    EXPECT_EQ(server.Output().find("IP: "), std::string::npos);
 }

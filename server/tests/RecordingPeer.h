@@ -119,6 +119,7 @@ public:
     unsigned short NumberOfConnections() const override { return 0; }
     std::vector<RakNet::RakNetGUID> GetConnectionList() const override { return {}; }
     void SetTimeoutTime(RakNet::TimeMS timeMS, const RakNet::SystemAddress& target) override;
+    RakNet::TransportTotals GetTransportTotals() const override { return {}; }
     void AttachPlugin(RakNet::PluginInterface2* plugin) override;
     void DetachPlugin(RakNet::PluginInterface2* plugin) override;
 

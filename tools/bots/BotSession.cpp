@@ -14,6 +14,7 @@ namespace {
 
 // Game traffic is folded into the totals this often, as the client's logger does.
 constexpr double kTrafficWindow = 5.0;
+constexpr double kLateJoinDelay = 1.0;
 
 // Walking speed of each ninja, units per second.
 float BaseSpeed(std::int32_t character) {
@@ -63,6 +64,9 @@ void BotSession::Leave() {
     m_stats.inBytes += m_logger->GetInBits() / 8.0;
     m_stats.outBytes += m_logger->GetOutBits() / 8.0;
     m_logger->ReportTraffic();
+    const TransportTotals totals = m_peer->GetTransportTotals();
+    m_stats.transportInBytes = static_cast<double>(totals.bytesReceived);
+    m_stats.transportOutBytes = static_cast<double>(totals.bytesSent);
 }
 
 void BotSession::Update(double dt) {
@@ -77,6 +81,10 @@ void BotSession::Update(double dt) {
         m_stats.inBytes += m_logger->GetInBits() / 8.0;
         m_stats.outBytes += m_logger->GetOutBits() / 8.0;
         m_logger->ReportTraffic();
+    }
+    if (m_phase == Phase::Lobby) {
+        m_lobbyTime += dt;
+        JoinRunningMatch();
     }
     m_reportTimer -= dt;
     if (m_reportTimer < 0.0) {
@@ -104,12 +112,23 @@ void BotSession::LoadLevel(const std::string& path) {
 void BotSession::EnterLobby() {
     m_phase = Phase::Lobby;
     m_startSent = false;
+    m_lobbyTime = 0.0;
     m_placed = false;
     m_players.clear();
     m_runes.clear();
     m_suddenDeath = false;
     Send(protocol::LobbyChoiceReport{m_setup.character, m_setup.tool, m_setup.teamRequest, m_setup.name,
                                      true});
+}
+
+void BotSession::JoinRunningMatch() {
+    // Like a player who finds a match under way and presses play: the roster lists players in the match while
+    // this bot still waits in the lobby. A moment's wait lets a lobby that is about to start do so itself.
+    if (m_startSent || m_players.empty() || m_lobbyTime < kLateJoinDelay) {
+        return;
+    }
+    m_startSent = true;
+    Send(protocol::StartGameRequest{});
 }
 
 void BotSession::HandleLobby(const protocol::LobbyStateMessage& lobby) {

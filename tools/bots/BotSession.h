@@ -83,6 +83,7 @@ private:
     void HandleLobby(const protocol::LobbyStateMessage& lobby);
     void HandleNewLevel(const std::string& path);
     void EnterLobby();
+    void JoinRunningMatch();
     void LoadLevel(const std::string& path);
     void Play(double dt);
     void Event(const std::string& line) const;
@@ -94,6 +95,7 @@ private:
     RakNet::RakNetGUID m_self;
     Phase m_phase = Phase::Connecting;
     bool m_startSent = false;
+    double m_lobbyTime = 0.0;  // seconds since the bot last entered the lobby
     int m_levelsSinceStart = 0;
 
     ArenaMap m_map;

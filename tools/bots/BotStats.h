@@ -21,6 +21,10 @@ struct BotStats {
     int dashes = 0;
     double inBytes = 0.0;  // game traffic counted by the transport's packet hook
     double outBytes = 0.0;
+    // Everything the bot's socket carried: datagrams with the transport's headers, acknowledgements and
+    // pings.
+    double transportInBytes = 0.0;
+    double transportOutBytes = 0.0;
     // At every ID_MATCH_WON: "kills,deaths,notices,enemyKills,digest;" so that matches compare on their own.
     std::string matchSnapshots;
 

@@ -29,13 +29,13 @@ void PrintStats(const BotSession& bot) {
     std::printf(
         "STATS %s team=%d kills=%d deaths=%d serverKills=%d serverDeaths=%d notices=%d enemyKills=%d "
         "digest=%016llx rounds=%s matches=%s levels=%d abilities=%d rejections=%d respawns=%d dashes=%d "
-        "inBytes=%.0f outBytes=%.0f snapshots=%s\n",
+        "inBytes=%.0f outBytes=%.0f transportInBytes=%.0f transportOutBytes=%.0f snapshots=%s\n",
         bot.Name().c_str(), bot.Team(), s.kills, s.deaths, s.serverKills, s.serverDeaths, s.killNotices,
         s.enemyKills, static_cast<unsigned long long>(s.noticeDigest),
         s.roundWinners.empty() ? "-" : s.roundWinners.c_str(),
         s.matchWinners.empty() ? "-" : s.matchWinners.c_str(), s.levelsJoined, s.abilitiesUsed,
-        s.positionRejections, s.respawns, s.dashes, s.inBytes, s.outBytes,
-        s.matchSnapshots.empty() ? "-" : s.matchSnapshots.c_str());
+        s.positionRejections, s.respawns, s.dashes, s.inBytes, s.outBytes, s.transportInBytes,
+        s.transportOutBytes, s.matchSnapshots.empty() ? "-" : s.matchSnapshots.c_str());
 }
 
 }  // namespace

@@ -359,3 +359,29 @@ TEST(Transport, HandshakeRulesHoldAgainstAForeignPeer) {
     EXPECT_EQ(refused.type, ENET_EVENT_TYPE_DISCONNECT);
     EXPECT_EQ(net.Count(server, ID_NEW_INCOMING_CONNECTION), 2u);
 }
+
+TEST(Transport, TotalsCountEveryDatagramBothWaysAndSurviveShutdown) {
+    Loopback net;
+    RakPeerInterface* server = net.AddServer();
+    RakPeerInterface* client = net.AddClient();
+    EXPECT_EQ(client->GetTransportTotals().bytesSent, 0u);
+    ASSERT_TRUE(net.Connect(client, server));
+
+    const TransportTotals before = client->GetTransportTotals();
+    EXPECT_GT(before.datagramsSent, 0u);  // the connection and the handshake
+    const Bytes payload(5000, kGameId);
+    ASSERT_NE(SendBytes(client, payload, RELIABLE_ORDERED, 0, server->GetMyGUID()), 0u);
+    ASSERT_TRUE(net.Until([&] { return net.Count(server, kGameId) == 1; }));
+
+    const TransportTotals sent = client->GetTransportTotals();
+    const TransportTotals received = server->GetTransportTotals();
+    // The payload plus the transport's headers went one way; at least its fragments' acknowledgements came
+    // back.
+    EXPECT_GE(sent.bytesSent - before.bytesSent, payload.size());
+    EXPECT_LT(sent.bytesSent - before.bytesSent, payload.size() + 1000);
+    EXPECT_GE(received.bytesReceived, sent.bytesSent - before.bytesSent);
+    EXPECT_GT(sent.datagramsReceived, before.datagramsReceived);
+
+    client->Shutdown(0);
+    EXPECT_GE(client->GetTransportTotals().bytesSent, sent.bytesSent);
+}
