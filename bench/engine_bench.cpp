@@ -1,6 +1,7 @@
-// Prints the frame time of the empty frame (clear and present) and of a frame of 500 GUI quads at 1280 x
-// 1024, on whatever GL driver SDL finds (run it with LIBGL_ALWAYS_SOFTWARE=1 under Xvfb, or with
-// SDL_VIDEODRIVER=offscreen, for the software rasteriser).
+// Prints the frame time of the empty frame (clear and present), of a frame of 500 GUI quads and of a frame of
+// 100 texts at 1280 x 1024, and how many text layouts the engine makes per second, on whatever GL driver SDL
+// finds (run it with LIBGL_ALWAYS_SOFTWARE=1 under Xvfb, or with SDL_VIDEODRIVER=offscreen, for the software
+// rasteriser).
 #include <SDL.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "Lumagrid/GE.h"
@@ -23,6 +25,8 @@ constexpr int kHeight = 1024;
 constexpr int kQuads = 500;
 constexpr int kWarmUpFrames = 20;
 constexpr int kMeasuredFrames = 300;
+constexpr int kTexts = 100;
+constexpr int kLayouts = 20000;
 
 struct Quad {
     glm::mat4 world;
@@ -61,6 +65,48 @@ double TimeFrames(GE& engine, Frame frame) {
     engine.ReadBackBuffer(sync);
     const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
     return elapsed.count() / kMeasuredFrames;
+}
+
+// Strings like the ones a match shows: names, scores, damage numbers, the debug overlay.
+std::string SampleText(int i) {
+    static const char* const kWords[] = {"Kage", "Shuriken", "hits",         "Red team", "Blue team",
+                                         "FPS:", "ms",       "Sudden death", "Round",    "wins"};
+    return std::string(kWords[i % 10]) + " " + std::to_string(i * 37 % 1000) + " " + kWords[(i / 10) % 10];
+}
+
+struct PlacedText {
+    Lumaspace::TextLayoutHandle layout;
+    float x;
+    float y;
+    std::uint32_t colour;
+};
+
+std::vector<PlacedText> MakeTexts(GE& engine) {
+    std::mt19937 random(5);
+    std::uniform_real_distribution<float> x(0.0f, static_cast<float>(kWidth));
+    std::uniform_real_distribution<float> y(0.0f, static_cast<float>(kHeight));
+    std::uniform_int_distribution<int> size(14, 48);
+    std::vector<PlacedText> texts;
+    for (int i = 0; i < kTexts; ++i) {
+        const auto face = i % 4 == 0 ? Lumaspace::FontFace::System : Lumaspace::FontFace::Display;
+        texts.push_back(
+            {engine.CreateTextLayout(face, SampleText(i), static_cast<float>(size(random)), i % 3), x(random),
+             y(random), 0xFF000000u | static_cast<std::uint32_t>(random() & 0xFFFFFF)});
+    }
+    return texts;
+}
+
+// Layouts made and released per second, with the glyphs already rasterised (as in a running game).
+double LayoutsPerSecond(GE& engine) {
+    for (int i = 0; i < 100; ++i) {
+        engine.ReleaseTextLayout(engine.CreateTextLayout(Lumaspace::FontFace::Display, SampleText(i), 24, 2));
+    }
+    const auto start = Clock::now();
+    for (int i = 0; i < kLayouts; ++i) {
+        engine.ReleaseTextLayout(engine.CreateTextLayout(Lumaspace::FontFace::Display, SampleText(i), 24, 2));
+    }
+    const std::chrono::duration<double> elapsed = Clock::now() - start;
+    return kLayouts / elapsed.count();
 }
 
 }  // namespace
@@ -108,10 +154,28 @@ int main() {
         engine->Present();
     });
 
+    const std::vector<PlacedText> texts = MakeTexts(*engine);
+    const double text = TimeFrames(*engine, [&] {
+        engine->Clear();
+        for (const PlacedText& placed : texts) {
+            engine->AnalyzeText(placed.layout, placed.x, placed.y, placed.colour, 0);
+        }
+        engine->RenderTextGeometry(Lumaspace::kTextRestoreState);
+        engine->Present();
+    });
+    const double layouts = LayoutsPerSecond(*engine);
+
     std::printf("video driver: %s, %s\n", SDL_GetCurrentVideoDriver(), engine->GetVersion().c_str());
     std::printf("%d x %d, %d frames each\n", kWidth, kHeight, kMeasuredFrames);
     std::printf("empty frame:        %8.3f ms  (%7.1f frames/s)\n", empty, 1000.0 / empty);
     std::printf("%d GUI quads:      %8.3f ms  (%7.1f frames/s)\n", kQuads, gui, 1000.0 / gui);
+    std::printf("%d texts:          %8.3f ms  (%7.1f frames/s)\n", kTexts, text, 1000.0 / text);
+    std::printf("text layouts:      %8.0f per second (%d strings of about 20 characters)\n", layouts,
+                kLayouts);
+
+    for (const PlacedText& placed : texts) {
+        engine->ReleaseTextLayout(placed.layout);
+    }
 
     engine->ReleaseTexture(texture);
     engine->Shutdown();

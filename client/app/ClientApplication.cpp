@@ -13,6 +13,7 @@
 #include "client/app/QuitMessage.h"
 #include "client/app/Settings.h"
 #include "client/app/Timer.h"
+#include "client/ui/DebugText.h"
 #include "client/ui/GUIQueue.h"
 #include "client/ui/TextureLibrary.h"
 
@@ -135,6 +136,11 @@ bool ClientApplication::Initialize() {
         return false;
     }
     m_memoryUsage = std::make_unique<MemoryUsage>();
+    m_debugText = std::make_unique<DebugText>();
+    if (!m_debugText->Initialize(globals.windowWidth, globals.windowHeight)) {
+        DebugLog::Write("Debug text Initialize failed.");
+        return false;
+    }
     return true;
 }
 
@@ -194,6 +200,11 @@ void ClientApplication::Shutdown() {
     GUIQueue::Shutdown();
     TextureLibrary::Shutdown();
     m_timer.reset();
+    // Text objects give their layouts back to the engine, so the overlay goes while the engine is up.
+    if (m_debugText) {
+        m_debugText->Shutdown();
+        m_debugText.reset();
+    }
     GE::GetInstance()->Shutdown();
     m_memoryUsage.reset();
     Settings::Shutdown();

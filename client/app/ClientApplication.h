@@ -12,6 +12,7 @@
 #include "client/app/ClientParts.h"
 
 class Cursor;
+class DebugText;
 class MemoryUsage;
 class Timer;
 
@@ -37,12 +38,14 @@ public:
     bool StartupFailed() const { return m_startupFailed; }
     GameState* CurrentState() const { return m_currentState; }
     Cursor* GetCursor() const { return m_cursor.get(); }
+    DebugText* GetDebugText() const { return m_debugText.get(); }
 
 private:
     void Update();
     void Render();
     void SwitchState(GameStateSwitch target);
     void HandleEscape();
+    void UpdateDebugText();
     void Fail(const std::string& message);
 
     ClientParts m_parts;
@@ -52,6 +55,7 @@ private:
     GameState* m_currentState = nullptr;
     std::unique_ptr<Cursor> m_cursor;
     std::unique_ptr<MemoryUsage> m_memoryUsage;
+    std::unique_ptr<DebugText> m_debugText;
     bool m_settingsLoaded = false;
     bool m_startupFailed = false;
     bool m_loopReady = false;  // window and engine are up: the loop can run

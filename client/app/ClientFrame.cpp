@@ -7,7 +7,9 @@
 #include "client/app/MemoryUsage.h"
 #include "client/app/Timer.h"
 #include "client/app/VirtualKeys.h"
+#include "client/ui/DebugText.h"
 #include "client/ui/GUIQueue.h"
+#include "shared/NetworkLogger.h"
 
 using Lumaspace::GE;
 
@@ -39,6 +41,29 @@ void ClientApplication::Update() {
     if (m_memoryUsage) {
         m_memoryUsage->Update();
     }
+    UpdateDebugText();
+}
+
+// F1 switches the performance lines and F2 the network lines, each when the key is let go.
+void ClientApplication::UpdateDebugText() {
+    if (!m_debugText) {
+        return;
+    }
+    const ClientGlobals& globals = ClientGlobals::GetInstance();
+    m_debugText->Resize(globals.windowWidth, globals.windowHeight);
+    const Input& input = Input::GetInstance();
+    DebugReadings readings;
+    readings.framesPerSecond = m_timer->fps;
+    readings.workingSetMegabytes = m_memoryUsage ? m_memoryUsage->workingSetMegabytes : 0;
+    readings.averagePingMs = m_parts.network ? m_parts.network->AveragePing() : 0;
+    const TrafficReport& traffic = NetworkLogger::lastReport;
+    readings.inBytesPerSecond = traffic.inBytesPerSecond;
+    readings.outBytesPerSecond = traffic.outBytesPerSecond;
+    readings.inMessageTable = traffic.inMessageTable;
+    readings.outMessageTable = traffic.outMessageTable;
+    readings.togglePerformance = input.GetKeyState(VirtualKey::kF1) == KEY_RELEASED;
+    readings.toggleNetwork = input.GetKeyState(VirtualKey::kF2) == KEY_RELEASED;
+    m_debugText->Update(readings);
 }
 
 void ClientApplication::SwitchState(GameStateSwitch target) {
@@ -104,6 +129,9 @@ void ClientApplication::Render() {
     engine.TurnOnAlphaBlending();
     engine.SetDepthStateForParticles();
     engine.TurnOffDepthStencil();
+    if (m_debugText) {
+        m_debugText->Render();
+    }
 
     engine.PrepareRenderGUI();
     GUIQueue::GetInstance().Draw();

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "client/app/ClientOptions.h"
 #include "client/app/GameState.h"
 #include "client/app/NetworkSession.h"
 #include "client/app/WindowSystem.h"
@@ -19,4 +20,4 @@ struct ClientParts {
 };
 
 // The SDL window, the menu, lobby and match states and the server connection; no sound system yet.
-ClientParts MakeGameParts();
+ClientParts MakeGameParts(const ClientOptions& options = {});

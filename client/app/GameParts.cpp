@@ -7,11 +7,13 @@
 #include "client/app/SdlWindowSystem.h"
 #include "client/net/ClientNetworkSession.h"
 
-ClientParts MakeGameParts() {
+ClientParts MakeGameParts(const ClientOptions& options) {
     ClientParts parts;
     parts.window = std::make_unique<SdlWindowSystem>();
     parts.chooseState = std::make_unique<ChooseState>();
-    parts.menuState = std::make_unique<MenuState>();
+    MenuSetup menu;
+    menu.serverPort = options.serverPort;
+    parts.menuState = std::make_unique<MenuState>(menu);
     parts.playingState = std::make_unique<PlayingState>();
     parts.network = std::make_unique<ClientNetworkSession>();
     return parts;

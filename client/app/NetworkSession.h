@@ -20,4 +20,6 @@ public:
     // The state just entered: its world and the sound system (null when silent) receive the server's
     // updates from now on. inLobby is true for the lobby.
     virtual void EnterState(GameState& state, SoundSystem* sound, bool inLobby) = 0;
+    // The average round trip to the server in milliseconds, for the debug overlay; 0 while not connected.
+    virtual int AveragePing() const { return 0; }
 };

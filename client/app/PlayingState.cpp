@@ -1,5 +1,7 @@
 #include "client/app/PlayingState.h"
 
+#include "client/net/ClientNetwork.h"
+
 bool PlayingState::Initialize(const std::string& levelName) {
     m_levelName = levelName;
     m_initialized = true;
@@ -9,4 +11,9 @@ bool PlayingState::Initialize(const std::string& levelName) {
 void PlayingState::Shutdown() {
     m_levelName.clear();
     m_initialized = false;
+}
+
+GameStateSwitch PlayingState::Update(double) {
+    const ClientNetwork& network = m_network != nullptr ? *m_network : ClientNetwork::GetInstance();
+    return m_initialized && network.serverLost ? MENU_STATE : NO_CHANGE;
 }

@@ -110,6 +110,7 @@ void ClientNetwork::Reset() {
     previousConnected = false;
     connectionStatus = kNoConnectionEvent;
     serverLost = false;
+    connectionFailure = 0;
     levelName = std::string(kDefaultLevelName);
     connectionCount = 0;
     previousConnectionCount = 0;
@@ -206,4 +207,12 @@ void ClientNetwork::Log(std::string_view line) const {
 
 RakNetGUID ClientNetwork::MyGuid() const {
     return m_peer != nullptr ? m_peer->GetMyGUID() : RakNetGUID{};
+}
+
+int ClientNetwork::AveragePing() const {
+    if (m_peer == nullptr || !connected) {
+        return 0;
+    }
+    const int ping = m_peer->GetAveragePing(m_server);
+    return ping > 0 ? ping : 0;
 }

@@ -99,6 +99,8 @@ public:
     // True when every other lobby member is ready, and for an empty lobby.
     bool AllLobbyPlayersReady() const;
     RakNet::RakNetGUID MyGuid() const;
+    // The connection's average round trip to the server in milliseconds; 0 while not connected.
+    int AveragePing() const;
     NetworkLogger* Logger() const { return m_logger.get(); }
     // What the socket carried since the peer started, transport headers and acknowledgements included.
     RakNet::TransportTotals GetTransportTotals() const {
@@ -112,6 +114,9 @@ public:
     // Set when the server shut down or the connection was lost; kept until the next Disconnect so that the
     // lobby and the match can tell the player and go back to the menu.
     bool serverLost = false;
+    // Why the last connection attempt failed: ID_CONNECTION_ATTEMPT_FAILED, ID_NO_FREE_INCOMING_CONNECTIONS
+    // (the server is full) or ID_INCOMPATIBLE_PROTOCOL_VERSION; 0 before any failure.
+    int connectionFailure = 0;
     std::string serverAddress;
     std::string playerName;
     std::string levelName{kDefaultLevelName};

@@ -30,8 +30,13 @@ bool ClientNetwork::HandleConnectionPacket(const Packet& packet) {
             SendPlayerListRequest(false);
             return true;
         case ID_CONNECTION_ATTEMPT_FAILED:
+        case ID_NO_FREE_INCOMING_CONNECTIONS:
+        case ID_INCOMPATIBLE_PROTOCOL_VERSION:
+            // A full server and one of another version refuse the attempt: it failed as surely as an
+            // attempt nobody answered, and the menu must learn of it.
             Log("Connection to server failed.");
             connectionStatus = kConnectionFailed;
+            connectionFailure = packet.data[0];
             return true;
         case ID_DISCONNECTION_NOTIFICATION:
         case ID_CONNECTION_LOST:

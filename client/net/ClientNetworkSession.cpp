@@ -29,3 +29,7 @@ void ClientNetworkSession::EnterState(GameState& state, SoundSystem* sound, bool
     (void)state;  // the state's world takes its updates from the records once it has one
     ClientNetwork::GetInstance().EnterState(sound, inLobby);
 }
+
+int ClientNetworkSession::AveragePing() const {
+    return ClientNetwork::HasInstance() ? ClientNetwork::GetInstance().AveragePing() : 0;
+}

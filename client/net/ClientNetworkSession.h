@@ -12,4 +12,5 @@ public:
     void Shutdown() override;
     std::string LevelName() const override;
     void EnterState(GameState& state, SoundSystem* sound, bool inLobby) override;
+    int AveragePing() const override;
 };

@@ -13,8 +13,9 @@ class TextObject;
 
 class GUIQueue {
 public:
-    // Draws the frame's texts, in queue order, after the elements. Text rendering installs it; without one
-    // queued texts are dropped when the queue is drawn.
+    // Draws the frame's texts, in queue order, after the elements. Without one the queue hands each text to
+    // GE::AnalyzeText and draws them all with one GE::RenderTextGeometry; an installed drawer replaces that
+    // (tests observe the texts with it).
     using TextDrawer = std::function<void(const std::vector<const TextObject*>&)>;
 
     // The program's queue, created on first use.
@@ -27,7 +28,7 @@ public:
     void AddText(const TextObject* text);
     void SetTextDrawer(TextDrawer drawer) { m_textDrawer = std::move(drawer); }
 
-    // Each element with GE::RenderGUI, then the texts, then both lists are emptied.
+    // Each element with GE::RenderGUI, then the texts (over every element), then both lists are emptied.
     void Draw();
     void Clear();
 

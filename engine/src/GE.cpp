@@ -7,6 +7,7 @@
 #include "RenderBackend.h"
 #include "gl/GLBackend.h"
 #include "null/NullBackend.h"
+#include "text/TextStore.h"
 
 namespace Lumaspace {
 
@@ -22,6 +23,10 @@ GE* GE::GetInstance() {
     if (s_instance == nullptr) {
         s_instance = new GE();
     }
+    return s_instance;
+}
+
+GE* GE::GetInstanceIfCreated() {
     return s_instance;
 }
 
@@ -57,6 +62,12 @@ bool GE::Start(std::unique_ptr<RenderBackend> backend, SDL_Window* window, float
         return false;
     }
     m_backend = std::move(backend);
+    m_windowWidth = windowWidth;
+    m_windowHeight = windowHeight;
+    m_screenWidth = screenWidth;
+    m_screenHeight = screenHeight;
+    m_text = std::make_unique<TextStore>();
+    m_text->LoadFonts(m_diagnostics);
     return true;
 }
 
@@ -65,6 +76,7 @@ void GE::Shutdown() {
         m_backend->Shutdown();
         m_backend.reset();
     }
+    m_text.reset();
     if (s_instance == this) {
         s_instance = nullptr;
     }
@@ -102,6 +114,8 @@ bool GE::ToggleFullscreen(bool fullScreen, float width, float height) {
     if (!m_backend->ToggleFullscreen(fullScreen, width, height)) {
         return false;
     }
+    m_windowWidth = width;
+    m_windowHeight = height;
     m_screenChanged = true;
     return true;
 }

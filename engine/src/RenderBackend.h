@@ -18,6 +18,8 @@ struct SDL_Window;
 
 namespace Lumaspace {
 
+struct TextLayout;
+
 struct BackendSetup {
     SDL_Window* window = nullptr;
     float windowWidth = 0.0f;
@@ -82,6 +84,13 @@ public:
     // groups.
     virtual bool AddInstanceBuffer(int count, std::span<const glm::mat4> matrices) = 0;
     virtual bool UpdateInstanceBuffers(std::span<const glm::mat4> matrices, int index) = 0;
+
+    // Text. Layouts are GE's; the back end turns their glyphs into geometry placed at (x, y), draws what
+    // was appended at RenderTextGeometry in one draw and counts the draws it issued.
+    virtual void AnalyzeText(const TextLayout& layout, TextLayoutHandle handle, float x, float y,
+                             std::uint32_t colour, std::uint32_t flags) = 0;
+    virtual void RenderTextGeometry(std::uint32_t flags) = 0;
+    virtual std::uint64_t TextDrawCount() const = 0;
 
     // Test support.
     virtual bool ReadBackBuffer(ImageRGBA& image) = 0;

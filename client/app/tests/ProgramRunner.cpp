@@ -19,7 +19,8 @@ namespace ombrin::test {
 
 ChildProcess::ChildProcess(const std::string& program, const std::filesystem::path& folder,
                            const std::map<std::string, std::string>& changes,
-                           const std::filesystem::path& outputFile) {
+                           const std::filesystem::path& outputFile,
+                           const std::vector<std::string>& arguments) {
     std::map<std::string, std::string> variables;
     for (char** entry = environ; *entry != nullptr; ++entry) {
         const std::string text = *entry;
@@ -51,10 +52,15 @@ ChildProcess::ChildProcess(const std::string& program, const std::filesystem::pa
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-    std::string programText = program;
-    char* arguments[] = {programText.data(), nullptr};
+    std::vector<std::string> words = {program};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
     pid_t pid = -1;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, arguments, environment.data()) == 0) {
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environment.data()) == 0) {
         m_pid = pid;
     }
     posix_spawn_file_actions_destroy(&actions);

@@ -20,12 +20,14 @@ public:
     // Starts program in folder with this process's environment changed by changes (an empty value removes
     // the variable); standard output and error go to outputFile.
     ChildProcess(const std::string& program, const std::filesystem::path& folder,
-                 const std::map<std::string, std::string>& changes, const std::filesystem::path& outputFile);
+                 const std::map<std::string, std::string>& changes, const std::filesystem::path& outputFile,
+                 const std::vector<std::string>& arguments = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool Started() const { return m_pid > 0; }
+    pid_t Pid() const { return m_pid; }
     bool Running();
     // The exit status (128 + signal when killed by one) once the program ends; nothing if it still runs after
     // the given seconds.

@@ -8,6 +8,7 @@
 #include "Lumagrid/GE.h"
 #include "client/ui/GUIElement.h"
 #include "client/ui/GUIQueue.h"
+#include "client/ui/TextObject.h"
 
 namespace {
 
@@ -102,6 +103,43 @@ TEST_F(GUIQueueTest, TextsFollowAllElementsAndEmptyWithThem) {
     drawn.clear();
     queue.Draw();
     EXPECT_TRUE(drawn.empty()) << "an empty text list calls no text drawing";
+}
+
+TEST_F(GUIQueueTest, WithoutADrawerTextsGoToTheEngineAfterTheElementsInOneDraw) {
+    GUIQueue& queue = GUIQueue::GetInstance();
+    const GUIElement element{10, 10, 0, 0, 0, Lumaspace::TextureHandle{3}, 1.0f};
+    TextObject score;
+    TextObject name;
+    score.CreateText(0xFF0700B6u, "3 - 2", 40, 0, 400);
+    name.CreateText(0xFFFFFFFFu, "Kage", 20, -100, -50);
+    name.colour = 0x80FFFFFFu;  // a colour written after creation counts at the next draw
+    queue.AddText(&score);
+    queue.AddElement(&element);
+    queue.AddText(&name);
+    m_engine->ClearRecordedCalls();
+    queue.Draw();
+
+    const std::vector<RecordedCall>& calls = m_engine->GetRecordedCalls();
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[0].operation, "RenderGUI");
+    for (std::size_t i = 1; i <= 2; ++i) {
+        const TextObject& text = i == 1 ? score : name;
+        EXPECT_EQ(calls[i].operation, "AnalyzeText");
+        EXPECT_EQ(calls[i].handle, text.GetLayout().id);
+        const auto byte = [&text](int shift) { return static_cast<float>((text.colour >> shift) & 0xFFu); };
+        EXPECT_EQ(calls[i].values, (std::vector<float>{text.GetDrawX(), text.GetDrawY(), byte(0), byte(8),
+                                                       byte(16), byte(24), 0}));
+    }
+    EXPECT_EQ(calls[3].operation, "RenderTextGeometry");
+    EXPECT_EQ(calls[3].values, (std::vector<float>{0x800}));
+    EXPECT_EQ(m_engine->GetTextDrawCount(), 1u);
+
+    // A frame with no text calls no text function.
+    m_engine->ClearRecordedCalls();
+    queue.AddElement(&element);
+    queue.Draw();
+    ASSERT_EQ(m_engine->GetRecordedCalls().size(), 1u);
+    EXPECT_EQ(m_engine->GetRecordedCalls()[0].operation, "RenderGUI");
 }
 
 }  // namespace

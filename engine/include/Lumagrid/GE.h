@@ -1,8 +1,8 @@
 // Lumaspace::GE, the graphics engine as the client sees it: one process-wide object reached through
 // GetInstance, started with a window (OpenGL back end) or without one (null back end, for tests of client
 // logic), and driven by state switches, prepare operations that bind a pipeline and render operations that
-// draw one object with it. Resources the client keeps (vertex buffers, textures) are named by handles; the
-// client releases the ones it created, the engine releases everything else in Shutdown.
+// draw one object with it. Resources the client keeps (vertex buffers, textures, text layouts) are named by
+// handles; the client releases the ones it created, the engine releases everything else in Shutdown.
 //
 // All operations run on the thread that called Initialize. Before Initialize and on a failed start-up every
 // operation does nothing and every creation returns the empty handle.
@@ -13,6 +13,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Lumagrid/Diagnostics.h"
@@ -20,18 +21,23 @@
 #include "Lumagrid/Handles.h"
 #include "Lumagrid/ImageRGBA.h"
 #include "Lumagrid/RecordedCall.h"
+#include "Lumagrid/TextTypes.h"
 
 struct SDL_Window;
 
 namespace Lumaspace {
 
 class RenderBackend;
+class TextStore;
 
 class GE {
 public:
     // ---- Lifecycle and queries -------------------------------------------------------------------------
     // The engine, created empty on the first call and again after Shutdown.
     static GE* GetInstance();
+    // The engine if one has been created and not shut down, else null; never creates one (for owners of
+    // engine resources that may outlive the engine).
+    static GE* GetInstanceIfCreated();
 
     // Starts the OpenGL 3.3 back end on the client's window, which must have been created with
     // SDL_WINDOW_OPENGL after SDL_Init(SDL_INIT_VIDEO). The back buffer and every screen target have the
@@ -46,6 +52,12 @@ public:
     void Shutdown();
 
     SDL_Window* GetWindowHandle() const;
+    // The sizes given to Initialize; the window size follows a successful ToggleFullscreen. 0 before
+    // start-up.
+    float GetWindowWidth() const { return m_windowWidth; }
+    float GetWindowHeight() const { return m_windowHeight; }
+    float GetScreenWidth() const { return m_screenWidth; }  // the back buffer's size
+    float GetScreenHeight() const { return m_screenHeight; }
     std::string GetVersion() const;  // "OpenGL 4.5 (Core Profile) Mesa ...", "Null", or "" before start-up
     void SetVsync(bool vsync);
     void SetClearColor(float r, float g, float b, float a);
@@ -89,6 +101,28 @@ public:
     // its alpha scaled by opacity. The empty handle draws nothing visible.
     void RenderGUI(const glm::mat4& world, TextureHandle texture, float opacity);
 
+    // ---- Text --------------------------------------------------------------------------------------------
+    // Start-up loads the display font ("../Ombrin/Fonts/RagingRedLotusBB.ttf") and the system font; a font
+    // that does not load is reported, and layouts in it are empty (zero size, nothing drawn).
+    bool IsFontLoaded(FontFace face) const;
+    // Lays out latin1 (one character per byte; "\n" starts a new line; no wrapping) at sizePixels (the em
+    // size in back-buffer pixels, above 0 and at most 512) with the alignment (kTextAlignLeading,
+    // kTextAlignTrailing or kTextAlignCentre; anything else is reported and centred). The lines are centred
+    // vertically on the anchor as a block. The empty handle for a refused size.
+    TextLayoutHandle CreateTextLayout(FontFace face, std::string_view latin1, float sizePixels,
+                                      int alignment);
+    // The ink box of the layout as it is now; empty for unknown handles.
+    TextMetrics GetTextMetrics(TextLayoutHandle layout) const;
+    // Lays the same text out again at another size (refused sizes leave it as it was).
+    void SetTextLayoutSize(TextLayoutHandle layout, float sizePixels);
+    void ReleaseTextLayout(TextLayoutHandle layout);
+    // Appends the layout's glyphs anchored at back-buffer pixel (x, y) (origin top left, y down) in colour
+    // (red in the lowest byte, then green, blue, alpha). Nothing is drawn until RenderTextGeometry.
+    void AnalyzeText(TextLayoutHandle layout, float x, float y, std::uint32_t colour, std::uint32_t flags);
+    // Draws everything appended since the last call in one draw over whatever is in the bound target, then
+    // empties it. With kTextRestoreState the GL state the pass changed is put back.
+    void RenderTextGeometry(std::uint32_t flags);
+
     // ---- Resources -------------------------------------------------------------------------------------
     // An immutable vertex buffer from the vector the type selects (the other one is ignored).
     BufferHandle CreateBuffer(BUFFERTYPE type, const std::vector<Vertex>& vertices,
@@ -116,6 +150,10 @@ public:
     // The calls the null back end recorded since start-up (empty on the OpenGL back end).
     const std::vector<RecordedCall>& GetRecordedCalls() const;
     void ClearRecordedCalls();
+    // Layouts the client holds, and the text draws issued since start-up (each RenderTextGeometry with glyphs
+    // to draw issues one).
+    std::size_t GetTextLayoutCount() const;
+    std::uint64_t GetTextDrawCount() const;
 
     GE(const GE&) = delete;
     GE& operator=(const GE&) = delete;
@@ -129,6 +167,11 @@ private:
 
     DiagnosticSink m_diagnostics;
     std::unique_ptr<RenderBackend> m_backend;
+    std::unique_ptr<TextStore> m_text;
+    float m_windowWidth = 0.0f;
+    float m_windowHeight = 0.0f;
+    float m_screenWidth = 0.0f;
+    float m_screenHeight = 0.0f;
     SDL_Window* m_window = nullptr;
     bool m_screenChanged = false;
     std::vector<int> m_instanceCounts;

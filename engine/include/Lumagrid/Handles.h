@@ -22,4 +22,12 @@ struct TextureHandle {
     friend bool operator==(TextureHandle, TextureHandle) = default;
 };
 
+// A laid-out line of text (font, size, alignment and the glyphs' places), ready to be drawn by the text pass.
+struct TextLayoutHandle {
+    std::uint32_t id = 0;
+
+    explicit operator bool() const { return id != 0; }
+    friend bool operator==(TextLayoutHandle, TextLayoutHandle) = default;
+};
+
 }  // namespace Lumaspace

@@ -1,6 +1,6 @@
 // One engine operation as the null back end records it: the operation's name, the resource handle it took or
-// handed out, its numeric arguments in order (a matrix as its 16 floats, a bool as 0 or 1) and its text
-// argument (a file path).
+// handed out, its numeric arguments in order (a matrix as its 16 floats, a bool as 0 or 1, a colour as its
+// four bytes red, green, blue, alpha) and its text argument (a file path).
 #pragma once
 
 #include <cstdint>

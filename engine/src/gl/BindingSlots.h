@@ -33,7 +33,8 @@ enum VertexLocation : GLuint {
     kWeightLocation = 4,
     kBoneIndexLocation = 5,
     kInstanceLocation = 6,  // four consecutive locations, one matrix column each
-    kVertexLocationCount = 10,
+    kColourLocation = 10,
+    kVertexLocationCount = 11,
 };
 
 }  // namespace Lumaspace

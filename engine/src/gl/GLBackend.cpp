@@ -29,6 +29,9 @@ bool GLBackend::Initialize(const BackendSetup& setup) {
         return false;
     }
     m_diagnostics.Compose("Map size: " + std::to_string(screenWidth) + "x" + std::to_string(screenHeight));
+    if (!m_textShader.Initialize(m_programs, m_diagnostics)) {
+        return false;
+    }
     // The pipelines bind the back buffer's pairing last, as the device left it.
     m_device.ResetRenderTarget();
     return true;
@@ -56,6 +59,7 @@ void GLBackend::Shutdown() {
     m_depthShader.Shutdown();
     m_foliageShader.Shutdown();
     m_screenSpace.Shutdown();
+    m_textShader.Shutdown();
     m_programs.Shutdown();
     m_instanceBuffers.Shutdown();
     // Buffers and textures the client did not release go with the context; delete them first all the same.
@@ -81,6 +85,10 @@ void GLBackend::BeginRenderToShadowMap() {
 void GLBackend::RenderGUI(const glm::mat4& world, TextureHandle texture, float opacity) {
     m_guiShader.Render(world, m_textures.Resolve(texture), opacity, m_windowWidth, m_windowHeight,
                        m_diagnostics);
+}
+
+void GLBackend::RenderTextGeometry(std::uint32_t flags) {
+    m_textShader.Draw(flags, m_device.Targets().Width(), m_device.Targets().Height(), m_diagnostics);
 }
 
 BufferHandle GLBackend::CreateBuffer(BUFFERTYPE, std::span<const std::byte> vertices) {

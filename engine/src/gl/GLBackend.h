@@ -11,6 +11,7 @@
 #include "gl/PendingPipelines.h"
 #include "gl/RenderTarget.h"
 #include "gl/ShaderProgram.h"
+#include "gl/TextShader.h"
 #include "gl/TextureStore.h"
 
 namespace Lumaspace {
@@ -52,6 +53,13 @@ public:
     void PrepareRenderGUI() override { m_guiShader.Prepare(); }
     void RenderGUI(const glm::mat4& world, TextureHandle texture, float opacity) override;
 
+    void AnalyzeText(const TextLayout& layout, TextLayoutHandle, float x, float y, std::uint32_t colour,
+                     std::uint32_t) override {
+        m_textShader.Append(layout, x, y, colour);
+    }
+    void RenderTextGeometry(std::uint32_t flags) override;
+    std::uint64_t TextDrawCount() const override { return m_textShader.DrawCount(); }
+
     BufferHandle CreateBuffer(BUFFERTYPE, std::span<const std::byte> vertices) override;
     BufferHandle CreateDynamicBuffer(std::size_t byteWidth) override {
         return m_buffers.CreateDynamic(byteWidth);
@@ -83,6 +91,7 @@ private:
     FoliageShader m_foliageShader;
     ScreenSpace m_screenSpace;
     RenderTarget m_shadowMap;
+    TextShader m_textShader;
 
     TextureStore m_textures;
     BufferStore m_buffers;

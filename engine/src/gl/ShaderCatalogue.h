@@ -17,6 +17,9 @@ struct ProgramFiles {
 inline constexpr ProgramFiles kGUIProgram{"Shaders/GUI/GUIVertexShader.vert", "",
                                           "Shaders/GUI/GUIPixelShader.frag"};
 
-inline constexpr std::array kAllPrograms{kGUIProgram};
+inline constexpr ProgramFiles kTextProgram{"Shaders/Text/TextVertexShader.vert", "",
+                                           "Shaders/Text/TextPixelShader.frag"};
+
+inline constexpr std::array kAllPrograms{kGUIProgram, kTextProgram};
 
 }  // namespace Lumaspace

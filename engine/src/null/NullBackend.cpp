@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "text/TextLayout.h"
+
 namespace Lumaspace {
 
 namespace {
@@ -57,6 +59,22 @@ void NullBackend::RenderGUI(const glm::mat4& world, TextureHandle texture, float
     }
     call.values.push_back(opacity);
     m_calls.push_back(std::move(call));
+}
+
+void NullBackend::AnalyzeText(const TextLayout& layout, TextLayoutHandle handle, float x, float y,
+                              std::uint32_t colour, std::uint32_t flags) {
+    const auto channel = [colour](int shift) { return static_cast<float>((colour >> shift) & 0xFFu); };
+    Record("AnalyzeText", {x, y, channel(0), channel(8), channel(16), channel(24), static_cast<float>(flags)},
+           handle.id);
+    m_pendingGlyphs += layout.glyphs.size();
+}
+
+void NullBackend::RenderTextGeometry(std::uint32_t flags) {
+    Record("RenderTextGeometry", {static_cast<float>(flags)});
+    if (m_pendingGlyphs > 0) {
+        ++m_textDraws;
+    }
+    m_pendingGlyphs = 0;
 }
 
 BufferHandle NullBackend::CreateBuffer(BUFFERTYPE type, std::span<const std::byte> vertices) {

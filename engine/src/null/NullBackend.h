@@ -1,6 +1,8 @@
 // The null back end: no window and no GL. It records every call under its public name, hands out handles,
 // tracks the sizes and ownership a real back end would, and refuses what a real back end refuses (unknown
-// handles, writes larger than a buffer, releasing the engine's own targets).
+// handles, writes larger than a buffer, releasing the engine's own targets). AnalyzeText is recorded with the
+// layout's handle and the values x, y, the colour's four bytes (red, green, blue, alpha) and the flags;
+// RenderTextGeometry with its flags.
 #pragma once
 
 #include <cstddef>
@@ -46,6 +48,11 @@ public:
     void PrepareRenderGUI() override { Record("PrepareRenderGUI"); }
     void RenderGUI(const glm::mat4& world, TextureHandle texture, float opacity) override;
 
+    void AnalyzeText(const TextLayout& layout, TextLayoutHandle handle, float x, float y,
+                     std::uint32_t colour, std::uint32_t flags) override;
+    void RenderTextGeometry(std::uint32_t flags) override;
+    std::uint64_t TextDrawCount() const override { return m_textDraws; }
+
     BufferHandle CreateBuffer(BUFFERTYPE type, std::span<const std::byte> vertices) override;
     BufferHandle CreateDynamicBuffer(std::size_t byteWidth) override;
     bool UpdateDynamicBuffer(BufferHandle buffer, std::span<const std::byte> bytes) override;
@@ -77,6 +84,8 @@ private:
     HandleTable<Texture> m_textures;
     TextureHandle m_gBuffer0;
     TextureHandle m_gBuffer1;
+    std::size_t m_pendingGlyphs = 0;
+    std::uint64_t m_textDraws = 0;
 };
 
 }  // namespace Lumaspace

@@ -1,0 +1,19 @@
+// The client's command line:
+//   Ombrin [--server-port N]    the port to connect to and to start a hosted server on (default 60000)
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ClientOptions {
+    unsigned short serverPort = 60000;
+};
+
+struct ClientOptionsResult {
+    bool ok = false;
+    ClientOptions options;
+    std::string error;  // when not ok
+};
+
+ClientOptionsResult ParseClientOptions(const std::vector<std::string>& arguments);
+inline constexpr const char* kClientUsage = "usage: Ombrin [--server-port N]   (N from 1 to 65535)\n";
