@@ -11,19 +11,13 @@ CLIENT="$BUILD/bench-bin/client_traffic"
 [ -x "$BIN/Quellhost" ] && [ -x "$BIN/Ombrin-bots" ] && [ -x "$CLIENT" ] ||
     { echo "build Quellhost, Ombrin-bots and client_traffic in $BUILD first" >&2; exit 1; }
 OUT=$(mktemp -d)
+SERVER=""
+BOTS=""
 trap 'kill $SERVER $BOTS 2>/dev/null || true; rm -rf "$OUT"' EXIT
 
+. "$(dirname "$0")/../scripts/quellhost.sh"
 cd "$BIN"
-./Quellhost --port 0 > "$OUT/server.log" &
-SERVER=$!
-BOTS=""
-PORT=""
-for _ in $(seq 50); do
-    PORT=$(sed -n 's/^PORT: //p' "$OUT/server.log" | head -n 1)
-    [ -n "$PORT" ] && break
-    sleep 0.1
-done
-[ -n "$PORT" ] || { echo "the server printed no port" >&2; exit 1; }
+start_quellhost "$OUT/server.log"
 
 "$CLIENT" --port "$PORT" --seconds "$SECONDS_TO_RUN" &
 CLIENT_PID=$!

@@ -9,18 +9,12 @@ SECONDS_TO_RUN=${2:-60}
 BIN="$BUILD/run/bin"
 [ -x "$BIN/Quellhost" ] && [ -x "$BIN/Ombrin-bots" ] || { echo "build Quellhost and Ombrin-bots in $BUILD first" >&2; exit 1; }
 OUT=$(mktemp -d)
+SERVER=""
 trap 'kill $SERVER 2>/dev/null || true; rm -rf "$OUT"' EXIT
 
+. "$(dirname "$0")/../scripts/quellhost.sh"
 cd "$BIN"
-./Quellhost --port 0 --frame-log "$OUT/frames.log" > "$OUT/server.log" &
-SERVER=$!
-PORT=""
-for _ in $(seq 50); do
-    PORT=$(sed -n 's/^PORT: //p' "$OUT/server.log" | head -n 1)
-    [ -n "$PORT" ] && break
-    sleep 0.1
-done
-[ -n "$PORT" ] || { echo "the server printed no port" >&2; exit 1; }
+start_quellhost "$OUT/server.log" --frame-log "$OUT/frames.log"
 TICKS=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$SERVER/stat"; }
 

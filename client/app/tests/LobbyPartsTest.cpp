@@ -9,6 +9,7 @@
 #include "client/app/RandomPick.h"
 #include "client/ui/GUIQueue.h"
 #include "client/ui/TextureLibrary.h"
+#include "client/ui/tests/WidgetFixture.h"
 
 namespace ombrin::test {
 namespace {
@@ -54,17 +55,7 @@ TEST(RandomPickTest, EachPickIsOneNinjaWithOneTool) {
     }
 }
 
-class LobbyTeamListTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(Lumaspace::GE::GetInstance()->InitializeNull(1280, 1024, 1280, 1024, false));
-    }
-    void TearDown() override {
-        GUIQueue::Shutdown();
-        TextureLibrary::Shutdown();
-        Lumaspace::GE::GetInstance()->Shutdown();
-    }
-};
+using LobbyTeamListTest = WidgetFixture;
 
 TEST_F(LobbyTeamListTest, NumbersOutOfRangeShowThePlaceholder) {
     const std::string placeholder = "../Ombrin/2DTextures/GUI/TB_cd.png";

@@ -167,15 +167,8 @@ protected:
         }
     }
 
-    std::map<std::string, std::string> Environment() const {
-        std::map<std::string, std::string> environment = {{"SDL_VIDEODRIVER", "x11"},
-                                                          {"ALSOFT_DRIVERS", "null"},
-                                                          {"SDL_AUDIODRIVER", "dummy"},
-                                                          {"LIBGL_ALWAYS_SOFTWARE", "1"},
-                                                          {"LD_PRELOAD", OMBRIN_KEEP_GL_LOADED}};
-        const char* asan = std::getenv("ASAN_OPTIONS");
-        environment["ASAN_OPTIONS"] = std::string(asan != nullptr ? asan : "") + ":verify_asan_link_order=0";
-        return environment;
+    static std::map<std::string, std::string> Environment() {
+        return ClientEnvironment("x11", OMBRIN_KEEP_GL_LOADED);
     }
 
     std::filesystem::path Output() const { return m_layout.Root() / "output.txt"; }

@@ -65,16 +65,8 @@ protected:
                              [](int, int y) { return y < 16 ? kTop : kBottom; }));
     }
 
-    std::map<std::string, std::string> Environment(const std::string& videoDriver) const {
-        std::map<std::string, std::string> environment = {{"SDL_VIDEODRIVER", videoDriver},
-                                                          {"ALSOFT_DRIVERS", "null"},
-                                                          {"SDL_AUDIODRIVER", "dummy"},
-                                                          {"LIBGL_ALWAYS_SOFTWARE", "1"},
-                                                          {"LD_PRELOAD", OMBRIN_KEEP_GL_LOADED}};
-        // The preloaded library comes before the sanitizer runtime the program links; that order is intended.
-        const char* asan = std::getenv("ASAN_OPTIONS");
-        environment["ASAN_OPTIONS"] = std::string(asan != nullptr ? asan : "") + ":verify_asan_link_order=0";
-        return environment;
+    static std::map<std::string, std::string> Environment(const std::string& videoDriver) {
+        return ClientEnvironment(videoDriver, OMBRIN_KEEP_GL_LOADED);
     }
 
     std::filesystem::path Output() const { return m_layout.Root() / "output.txt"; }

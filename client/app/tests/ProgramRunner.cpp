@@ -189,4 +189,16 @@ std::optional<Screenshot> TakeScreenshot(const std::filesystem::path& scratchFil
     return shot;
 }
 
+std::map<std::string, std::string> ClientEnvironment(const std::string& videoDriver,
+                                                     const std::string& keepLoaded) {
+    std::map<std::string, std::string> environment = {{"SDL_VIDEODRIVER", videoDriver},
+                                                      {"ALSOFT_DRIVERS", "null"},
+                                                      {"SDL_AUDIODRIVER", "dummy"},
+                                                      {"LIBGL_ALWAYS_SOFTWARE", "1"},
+                                                      {"LD_PRELOAD", keepLoaded}};
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    environment["ASAN_OPTIONS"] = std::string(asan != nullptr ? asan : "") + ":verify_asan_link_order=0";
+    return environment;
+}
+
 }  // namespace ombrin::test

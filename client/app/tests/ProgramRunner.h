@@ -38,6 +38,12 @@ private:
     std::optional<int> m_status;
 };
 
+// The environment changes under which the tests start the client: the video driver, silent sound, Mesa's
+// software rasteriser, and keepLoaded (a library that keeps Mesa loaded for LeakSanitizer) preloaded ahead of
+// the sanitizer runtime, which is told that this order is intended.
+std::map<std::string, std::string> ClientEnvironment(const std::string& videoDriver,
+                                                     const std::string& keepLoaded);
+
 // Runs a shell command; its standard output, or nothing when it fails.
 std::optional<std::string> RunCommand(const std::string& command);
 
