@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the project builds, runs and tests with; only what is missing.
+# Installs the Debian 12 packages the project builds, runs and tests with; only what is missing. clang and
+# its runtime (libFuzzer's libclang_rt.fuzzer) build the fuzz targets.
 set -euo pipefail
 
 PACKAGES=(
@@ -7,6 +8,7 @@ PACKAGES=(
     libsdl2-dev libepoxy-dev libopenal-dev libenet-dev libglm-dev libstb-dev libfreetype-dev libpng-dev
     libgtest-dev libbenchmark-dev libegl-dev libgl1-mesa-dri fonts-dejavu-core xvfb xauth glslang-tools
     xdotool imagemagick mesa-utils
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -34,3 +34,15 @@ std::int32_t LowestFreePlayerIndex(const std::vector<PlayerRecord>& players) {
 std::int32_t ValidCharacter(std::int32_t character) {
     return character >= 0 && character < kCharacterCount ? character : 0;
 }
+
+std::string PlayerName(std::string_view name) {
+    if (name.size() <= kMaxPlayerNameBytes) {
+        return std::string(name);
+    }
+    std::size_t end = kMaxPlayerNameBytes;
+    // The byte after the cut continues a character (10xxxxxx): go back to that character's first byte.
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0u) == 0x80u) {
+        --end;
+    }
+    return std::string(name.substr(0, end));
+}

@@ -1,7 +1,10 @@
-// The rules a joining player is seated by: its team, its player index and its character.
+// The rules a joining player is seated by: its team, its player index, its character and its name.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "server/PlayerRecord.h"
@@ -20,3 +23,11 @@ std::int32_t LowestFreePlayerIndex(const std::vector<PlayerRecord>& players);
 // A character number names one of the three body models; anything else is taken as the first, so that it
 // never selects a model that does not exist.
 std::int32_t ValidCharacter(std::int32_t character);
+
+// Names are shown in a few characters (the client's name box takes 15), but every roster and lobby broadcast
+// repeats them to every connection: the server keeps at most this many bytes of a name.
+inline constexpr std::size_t kMaxPlayerNameBytes = 32;
+
+// The name as the server keeps it: at most kMaxPlayerNameBytes, cut before a UTF-8 character that would
+// not fit whole.
+std::string PlayerName(std::string_view name);

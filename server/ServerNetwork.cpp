@@ -110,12 +110,23 @@ void ServerNetwork::Dispatch(RakNet::Packet& packet) {
     if (packet.length == 0) {
         return;
     }
-    if (const Handler handler = m_handlers[packet.data[0]]) {
-        (this->*handler)(packet);
+    const Handler handler = m_handlers[packet.data[0]];
+    if (handler == nullptr) {
+        return;
     }
+    if (RequestBudget::Counts(packet.data[0]) && !m_budget.Take(packet.guid)) {
+        if (m_budget.FirstOverrun(packet.guid)) {
+            std::printf("Connection %s sends too many requests; some are dropped\n",
+                        packet.systemAddress.ToString(true).c_str());
+            std::fflush(stdout);
+        }
+        return;
+    }
+    (this->*handler)(packet);
 }
 
 void ServerNetwork::Update(double frameTime) {
+    m_budget.Advance(frameTime);
     if (m_logger) {
         m_logger->AddWindowTime(frameTime);
         if (m_logger->GetWindowTime() > kTrafficReportInterval) {
@@ -146,6 +157,7 @@ void ServerNetwork::OnDisconnectionNotification(RakNet::Packet& packet) {
     --m_connectionCount;
     std::printf("A client has disconnected (%d)\n", m_connectionCount);
     std::fflush(stdout);
+    m_budget.Forget(packet.guid);
     m_gameState->RemovePlayer(packet.guid);
     Broadcast(m_peer,
               protocol::ConnectionCountMessage{static_cast<std::uint32_t>(m_connectionCount), packet.guid});
@@ -155,6 +167,7 @@ void ServerNetwork::OnConnectionLost(RakNet::Packet& packet) {
     --m_connectionCount;
     std::printf("A client lost the connection (%d)\n", m_connectionCount);
     std::fflush(stdout);
+    m_budget.Forget(packet.guid);
     m_gameState->RemovePlayer(packet.guid);
 }
 

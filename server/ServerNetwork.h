@@ -10,6 +10,7 @@
 #include "raknet/RakNetTypes.h"
 #include "raknet/RakPeerInterface.h"
 #include "server/GameState.h"
+#include "server/RequestBudget.h"
 #include "shared/NetworkLogger.h"
 
 inline constexpr unsigned short kServerPort = 60000;
@@ -58,7 +59,8 @@ private:
     void OnNewIncomingConnection(RakNet::Packet& packet);
     void OnDisconnectionNotification(RakNet::Packet& packet);
     void OnConnectionLost(RakNet::Packet& packet);
-    // Client requests. A payload shorter than its layout is dropped.
+    // Client requests. A payload shorter than its layout is dropped, and so is a request beyond the
+    // sender's RequestBudget.
     void OnPlayerListRequest(RakNet::Packet& packet);
     void OnPlayerPosition(RakNet::Packet& packet);
     void OnPlayerDirection(RakNet::Packet& packet);
@@ -79,5 +81,6 @@ private:
     std::vector<std::string> m_levelList;
     int m_levelIndex = 0;
     int m_connectionCount = 0;
+    RequestBudget m_budget;
     std::array<Handler, 256> m_handlers{};
 };

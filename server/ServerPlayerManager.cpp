@@ -36,6 +36,7 @@ void ServerPlayerManager::SetLobbyEntry(const RakNet::RakNetGUID& guid, LobbyEnt
     if (IsPlayer(guid)) {
         return;
     }
+    entry.name = PlayerName(entry.name);
     m_lobby.Set(guid, std::move(entry));
     m_lobby.Broadcast(m_peer);
 }
@@ -56,7 +57,7 @@ void ServerPlayerManager::AddPlayer(const std::string& name, std::int32_t charac
     // Every character has the same maximum health.
     m_maxHealth = kPlayerMaxHealth;
     PlayerRecord player;
-    player.name = name;
+    player.name = PlayerName(name);
     player.guid = guid;
     player.playerIndex = LowestFreePlayerIndex(m_players);
     player.team = ChooseTeam(m_players, teamRequest);
@@ -78,10 +79,11 @@ void ServerPlayerManager::RemovePlayer(const RakNet::RakNetGUID& guid) {
         Broadcast(m_peer, protocol::PlayerJoinedLeftMessage{
                               position->name, static_cast<std::int32_t>(protocol::JoinedLeftKind::Left)});
         m_spawns.Release(guid);
-        m_visibility.Remove(guid);
         m_players.erase(position);
         BroadcastPlayerList();
     }
+    // Any connection may have reported what it sees, joined or not.
+    m_visibility.Remove(guid);
     m_lobby.Remove(guid);
     m_lobby.Broadcast(m_peer);
 }

@@ -40,7 +40,8 @@ public:
     bool Initialize(RakNet::RakPeerInterface* peer, const LevelData& level);
     void Shutdown();
 
-    // Lobby. Entries of connections that are players already are ignored.
+    // Lobby. Entries of connections that are players already are ignored. Names are kept as PlayerName
+    // keeps them, here and in AddPlayer.
     void SetLobbyEntry(const RakNet::RakNetGUID& guid, LobbyEntry entry);
     void StartLobbyGame() const;
     void BroadcastLobby() const;
@@ -48,7 +49,8 @@ public:
     // Seats a new player (the caller checks that guid is not one yet) and announces it.
     void AddPlayer(const std::string& name, std::int32_t character, std::int32_t tool,
                    std::int32_t teamRequest, const RakNet::RakNetGUID& guid);
-    // Removes the player, if guid is one, and in any case its lobby entry; announces both.
+    // Removes the player, if guid is one, and in any case its lobby entry and visibility list; announces
+    // both.
     void RemovePlayer(const RakNet::RakNetGUID& guid);
 
     // Movement reports of a living player. A position that is not finite or jumps more than
@@ -120,6 +122,8 @@ public:
     RakNet::RakPeerInterface* GetPeer() const { return m_peer; }
     void SetRandomSource(SpawnAssigner::RandomSource random) { m_spawns.SetRandomSource(std::move(random)); }
     const SpawnAssigner& GetSpawns() const { return m_spawns; }
+    const Lobby& GetLobby() const { return m_lobby; }
+    const VisibilityLists& GetVisibility() const { return m_visibility; }
 
 private:
     // One ability of user, whose request is known to be sound.

@@ -17,6 +17,8 @@ public:
     void Set(const RakNet::RakNetGUID& reporter, const std::vector<std::uint8_t>& indices,
              const std::vector<PlayerRecord>& players);
     void Remove(const RakNet::RakNetGUID& reporter) { m_lists.erase(reporter); }
+    // How many reporters have a list.
+    std::size_t Size() const { return m_lists.size(); }
 
     // Per team, the indices its players report, in the order first reported (reporters taken in GUID
     // order), without repeats. Reporters that are not players, and indices of players who have left since,

@@ -53,7 +53,8 @@ struct Options {
 // 0 to run, else the exit status (0 after --help, 2 after a bad argument).
 int ParseOptions(int argc, char** argv, Options& options, bool& run) {
     run = false;
-    for (int i = 1; i < argc; ++i) {
+    // Every option but --help takes the argument after it.
+    for (int i = 1; i < argc; i += 2) {
         const char* option = argv[i];
         if (std::strcmp(option, "--help") == 0) {
             std::fputs(kUsage, stdout);
@@ -78,7 +79,6 @@ int ParseOptions(int argc, char** argv, Options& options, bool& run) {
             std::fprintf(stderr, "Quellhost: %s needs a valid value\n%s", option, kUsage);
             return 2;
         }
-        ++i;
     }
     run = true;
     return 0;

@@ -205,6 +205,11 @@ void ClientNetwork::Log(std::string_view line) const {
     }
 }
 
+bool ClientNetwork::Dropped(RakNet::MessageID id) const {
+    Log("Dropped a malformed message " + std::to_string(id) + ".");
+    return false;
+}
+
 RakNetGUID ClientNetwork::MyGuid() const {
     return m_peer != nullptr ? m_peer->GetMyGUID() : RakNetGUID{};
 }

@@ -185,6 +185,8 @@ private:
     bool StartPeer();
     void ShutdownPeer();
     void Log(std::string_view line) const;
+    // Logs that a message from the server was dropped as malformed; false, so that readers can return it.
+    bool Dropped(RakNet::MessageID id) const;
     template <typename Message>
     void SendToServer(const Message& message,
                       const protocol::SendParameters& parameters = protocol::SendParamsFor<Message>());

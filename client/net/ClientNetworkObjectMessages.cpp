@@ -44,14 +44,7 @@ std::int32_t HitSound(std::int32_t ability) {
 }  // namespace
 
 bool ClientNetwork::HandleObjectMessage(BitStream& stream, MessageID id) {
-    const auto dropped = [this, id] { Log("Dropped a malformed message " + std::to_string(id) + "."); };
-    const auto read = [&](auto& message) {
-        const bool ok = protocol::Read(stream, message);
-        if (!ok) {
-            dropped();
-        }
-        return ok;
-    };
+    const auto read = [&](auto& message) { return protocol::Read(stream, message) || Dropped(id); };
     switch (id) {
         case protocol::ID_SHURIKEN_ADD: {
             protocol::ShurikenAddMessage message;

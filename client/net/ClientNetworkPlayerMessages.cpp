@@ -14,14 +14,7 @@ bool Finite(const protocol::Vec3& v) {
 }  // namespace
 
 bool ClientNetwork::HandlePlayerMessage(BitStream& stream, MessageID id) {
-    const auto dropped = [this, id] { Log("Dropped a malformed message " + std::to_string(id) + "."); };
-    const auto read = [&](auto& message) {
-        const bool ok = protocol::Read(stream, message);
-        if (!ok) {
-            dropped();
-        }
-        return ok;
-    };
+    const auto read = [&](auto& message) { return protocol::Read(stream, message) || Dropped(id); };
     switch (id) {
         case protocol::ID_PLAYER_LIST: {
             protocol::PlayerListMessage message;

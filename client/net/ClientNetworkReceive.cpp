@@ -76,14 +76,7 @@ void ClientNetwork::HandlePacket(const Packet& packet) {
 }
 
 bool ClientNetwork::HandleRoundMessage(BitStream& stream, MessageID id) {
-    const auto dropped = [this, id] { Log("Dropped a malformed message " + std::to_string(id) + "."); };
-    const auto read = [&](auto& message) {
-        const bool ok = protocol::Read(stream, message);
-        if (!ok) {
-            dropped();
-        }
-        return ok;
-    };
+    const auto read = [&](auto& message) { return protocol::Read(stream, message) || Dropped(id); };
     switch (id) {
         case protocol::ID_CONNECTION_COUNT: {
             protocol::ConnectionCountMessage message;
@@ -196,7 +189,7 @@ bool ClientNetwork::HandleRoundMessage(BitStream& stream, MessageID id) {
                     roundSeconds = message.seconds;
                     roundTimeReceived = true;
                 } else {
-                    dropped();
+                    Dropped(id);
                 }
             }
             return true;

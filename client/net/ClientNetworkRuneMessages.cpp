@@ -51,14 +51,7 @@ void ClientNetwork::ForgetRuneLoops() {
 }
 
 bool ClientNetwork::HandleRuneMessage(BitStream& stream, MessageID id) {
-    const auto dropped = [this, id] { Log("Dropped a malformed message " + std::to_string(id) + "."); };
-    const auto read = [&](auto& message) {
-        const bool ok = protocol::Read(stream, message);
-        if (!ok) {
-            dropped();
-        }
-        return ok;
-    };
+    const auto read = [&](auto& message) { return protocol::Read(stream, message) || Dropped(id); };
     switch (id) {
         case protocol::ID_RUNES_SPAWNED: {
             protocol::RunesSpawnedMessage message;

@@ -136,8 +136,11 @@ bool BitStream::ReadBigEndian(std::uint64_t& value, unsigned int bytes) {
     return true;
 }
 
-// Callers have grown the buffer for the bytes.
+// Callers have grown the buffer for the bytes. No bytes: nothing to copy (the buffer may have no storage).
 void BitStream::WriteWholeBytes(const unsigned char* input, unsigned int numberOfBytes) {
+    if (numberOfBytes == 0) {
+        return;
+    }
     const unsigned int shift = m_bitsUsed & 7u;
     unsigned char* out = m_buffer.data() + (m_bitsUsed >> 3);
     if (shift == 0) {
@@ -152,8 +155,11 @@ void BitStream::WriteWholeBytes(const unsigned char* input, unsigned int numberO
     m_bitsUsed += numberOfBytes * 8u;
 }
 
-// Callers have checked that the bytes are there.
+// Callers have checked that the bytes are there. No bytes: nothing to copy (the data may have no storage).
 void BitStream::ReadWholeBytes(unsigned char* output, unsigned int numberOfBytes) {
+    if (numberOfBytes == 0) {
+        return;
+    }
     const unsigned int shift = m_readOffset & 7u;
     const unsigned char* in = GetData() + (m_readOffset >> 3);
     if (shift == 0) {

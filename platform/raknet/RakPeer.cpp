@@ -10,6 +10,7 @@
 
 #include "LocalAddress.h"
 #include "MessageIdentifiers.h"
+#include "NetImpairment.h"
 #include "PluginInterface2.h"
 
 namespace RakNet {
@@ -80,10 +81,12 @@ struct OwnedPacket : Packet {
 struct RakPeer::Connection {
     ENetPeer* peer = nullptr;
     SystemAddress address;
-    RakNetGUID remoteGuid;                          // known once the other side's handshake arrived
-    bool outgoing = false;                          // we called Connect
-    bool ready = false;                             // handshake complete: reported to the application
-    bool closing = false;                           // we asked ENet to disconnect: no further reports
+    RakNetGUID remoteGuid;  // known once the other side's handshake arrived
+    bool outgoing = false;  // we called Connect
+    bool ready = false;     // handshake complete: reported to the application
+    bool closing = false;   // we asked ENet to disconnect: no further reports
+    bool opened = false;    // ENet connected; the handshake is due
+    Time openedAt = 0;
     TimeMS attemptTimeout = 0;                      // connection-phase time-out of an outgoing attempt
     std::vector<std::vector<unsigned char>> early;  // game packets that overtook the handshake
     std::array<int, kPingSamples> pings{};
@@ -132,6 +135,7 @@ StartupResult RakPeer::Startup(unsigned int maxConnections, SocketDescriptor* so
     if (m_host == nullptr) {
         return descriptor.port != 0 ? SOCKET_PORT_ALREADY_IN_USE : SOCKET_FAILED_TO_BIND;
     }
+    m_impairment = NetImpairment::FromEnvironment(m_host);
     m_maxConnections = maxConnections;
     m_totals = {};
     for (PluginInterface2* plugin : m_plugins) {
@@ -200,8 +204,7 @@ void RakPeer::Shutdown(unsigned int blockDuration, unsigned char /*orderingChann
             break;
         }
         ENetEvent event;
-        const int result =
-            enet_host_service(m_host, &event, static_cast<enet_uint32>(std::min<Time>(deadline - now, 10)));
+        const int result = Service(&event, static_cast<unsigned int>(std::min<Time>(deadline - now, 10)));
         if (result < 0) {
             break;
         }
@@ -217,6 +220,7 @@ void RakPeer::Shutdown(unsigned int blockDuration, unsigned char /*orderingChann
         connection->peer->data = nullptr;
     }
     CollectTotals();
+    m_impairment.reset();
     enet_host_destroy(m_host);
     m_host = nullptr;
     m_connections.clear();
@@ -282,7 +286,7 @@ bool RakPeer::WaitForIncoming(unsigned int timeoutMS) {
         return !m_incoming.empty();
     }
     ENetEvent event;
-    const int result = enet_host_service(m_host, &event, timeoutMS);
+    const int result = Service(&event, timeoutMS);
     if (result > 0) {
         HandleEvent(event);
         Pump();
@@ -319,9 +323,39 @@ void RakPeer::Pump() {
     ++m_frame;
     CollectTotals();
     ENetEvent event;
-    while (m_host != nullptr && enet_host_service(m_host, &event, 0) > 0) {
+    while (m_host != nullptr && Service(&event, 0) > 0) {
         HandleEvent(event);
     }
+    DropSilentConnections();
+}
+
+void RakPeer::DropSilentConnections() {
+    const Time now = GetTime();
+    const Time limit = m_timeoutMS > 0 ? m_timeoutMS : kHandshakeTimeoutMS;
+    for (std::size_t i = 0; i < m_connections.size();) {
+        Connection& connection = *m_connections[i];
+        if (connection.ready || connection.closing || !connection.opened ||
+            now - connection.openedAt < limit) {
+            ++i;
+            continue;
+        }
+        if (connection.outgoing) {
+            Report(ID_CONNECTION_ATTEMPT_FAILED, connection);
+            for (PluginInterface2* plugin : m_plugins) {
+                plugin->OnFailedConnectionAttempt(m_incoming.back(), FCAR_CONNECTION_ATTEMPT_FAILED);
+            }
+        }
+        enet_peer_disconnect_now(connection.peer, ID_CONNECTION_ATTEMPT_FAILED);
+        Forget(connection);
+    }
+}
+
+int RakPeer::Service(ENetEvent* event, unsigned int timeoutMS) {
+    if (m_impairment) {
+        m_impairment->Release();
+        timeoutMS = m_impairment->MillisecondsUntilDue(timeoutMS);
+    }
+    return enet_host_service(m_host, event, timeoutMS);
 }
 
 void RakPeer::HandleEvent(ENetEvent& event) {
@@ -363,6 +397,8 @@ void RakPeer::HandleConnect(ENetPeer* peer, std::uint32_t data) {
         m_connections.push_back(std::move(incoming));
     }
     ApplyTimeout(*connection);
+    connection->opened = true;
+    connection->openedAt = GetTime();
     unsigned char handshake[kHandshakeLength];
     handshake[0] = ID_CONNECTION_REQUEST;
     PutBigEndian64(handshake + 1, m_guid.g);
@@ -381,7 +417,9 @@ void RakPeer::HandleReceive(Connection& connection, ENetPacket* packet, unsigned
         HandleControl(connection, packet->data, packet->dataLength);
         return;
     }
-    if (channel >= kGameChannels) {
+    // Numbers below ID_USER_PACKET_ENUM are the transport's own; the connection reports among them are made
+    // here, never received, so a packet that starts with one of them is not the application's.
+    if (channel >= kGameChannels || packet->data[0] < ID_USER_PACKET_ENUM) {
         return;
     }
     if (!connection.ready) {

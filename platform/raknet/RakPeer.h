@@ -14,6 +14,8 @@ struct _ENetPacket;
 
 namespace RakNet {
 
+class NetImpairment;
+
 // Control packets travel on this ENet channel; channels 0 to kGameChannels - 1 carry the application's.
 inline constexpr unsigned char kControlChannel = 7;
 inline constexpr unsigned char kEnetChannelCount = 8;
@@ -21,6 +23,10 @@ inline constexpr unsigned char kEnetChannelCount = 8;
 inline constexpr unsigned int kSpareSlots = 4;
 // Game packets held per connection while its handshake is still on the way.
 inline constexpr std::size_t kMaxEarlyPackets = 256;
+// A connection whose handshake has not arrived this long after ENet connected is dropped (incoming) or
+// fails (outgoing), so that a silent peer cannot hold a connection slot. A time-out set with SetTimeoutTime
+// replaces it.
+inline constexpr TimeMS kHandshakeTimeoutMS = 10000;
 
 class RakPeer final : public RakPeerInterface {
 public:
@@ -75,12 +81,16 @@ private:
     struct Connection;
 
     void Pump();
+    // enet_host_service, through the test-only network impairment when one is switched on.
+    int Service(_ENetEvent* event, unsigned int timeoutMS);
     void HandleEvent(_ENetEvent& event);
     void HandleConnect(_ENetPeer* peer, std::uint32_t data);
     void HandleReceive(Connection& connection, _ENetPacket* packet, unsigned char channel);
     void HandleControl(Connection& connection, const unsigned char* data, std::size_t length);
     void HandleDisconnect(_ENetPeer* peer, std::uint32_t data);
     void CompleteHandshake(Connection& connection, RakNetGUID remote);
+    // Drops the connections whose handshake is overdue.
+    void DropSilentConnections();
 
     void SendControl(Connection& connection, const unsigned char* data, std::size_t length, bool reliable);
     bool SendPacket(Connection& connection, _ENetPacket* packet, unsigned char channel, int reliability);
@@ -98,6 +108,7 @@ private:
     void CollectTotals();
 
     _ENetHost* m_host = nullptr;
+    std::unique_ptr<NetImpairment> m_impairment;  // only with OMBRIN_NET_IMPAIR set (NetImpairment.h)
     RakNetGUID m_guid;
     unsigned int m_maxConnections = 0;
     unsigned short m_maxIncoming = 0;

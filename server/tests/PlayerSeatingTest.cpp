@@ -188,3 +188,47 @@ TEST_F(GameFixture, LeavingIsAnnouncedWithKindThreeThenRosterAndLobby) {
     // The last lobby broadcast is empty but still sent.
     EXPECT_TRUE(peer.Decoded<protocol::LobbyStateMessage>()[0].members.empty());
 }
+
+namespace {
+
+struct NameCase {
+    const char* label;
+    std::string sent;
+    std::string kept;
+};
+
+void PrintTo(const NameCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class PlayerNames : public GameFixture, public ::testing::WithParamInterface<NameCase> {};
+
+}  // namespace
+
+// Found by the hostile-client test: names are repeated to every connection in every roster and lobby
+// broadcast, so a client that joined with a 65535-byte name made the server send megabytes a second to
+// everybody for each roster it asked for. Names are display names of a few characters; the server keeps at
+// most kMaxPlayerNameBytes of them, cut before a character that would not fit whole.
+TEST_P(PlayerNames, AreKeptToTheirLimitInTheRosterTheNoticeAndTheLobby) {
+    Start();
+    const RakNetGUID newcomer = Join(1, 0, GetParam().sent);
+    EXPECT_EQ(Player(newcomer).name, GetParam().kept);
+    EXPECT_EQ(peer.Decoded<protocol::PlayerListMessage>().back().players.back().name, GetParam().kept);
+    EXPECT_EQ(peer.Decoded<protocol::PlayerJoinedLeftMessage>().back().name, GetParam().kept);
+
+    state.SetLobbyEntry(RakNetGUID(999), LobbyEntry{0, 0, 0, GetParam().sent, true});
+    EXPECT_EQ(peer.Decoded<protocol::LobbyStateMessage>().back().members.back().name, GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, PlayerNames,
+    ::testing::Values(
+        NameCase{"Short", "Hanzo", "Hanzo"},
+        NameCase{"AtTheLimit", std::string(kMaxPlayerNameBytes, 'a'), std::string(kMaxPlayerNameBytes, 'a')},
+        NameCase{"Longest", std::string(65535, 'N'), std::string(kMaxPlayerNameBytes, 'N')},
+        // A two-byte character that would end one byte past the limit goes whole.
+        NameCase{"CharacterAcrossTheLimit", std::string(kMaxPlayerNameBytes - 1, 'k') + "\xC3\xA9",
+                 std::string(kMaxPlayerNameBytes - 1, 'k')},
+        NameCase{"CharacterAtTheLimit", std::string(kMaxPlayerNameBytes - 2, 'k') + "\xC3\xA9xyz",
+                 std::string(kMaxPlayerNameBytes - 2, 'k') + "\xC3\xA9"}),
+    [](const ::testing::TestParamInfo<NameCase>& row) { return std::string(row.param.label); });

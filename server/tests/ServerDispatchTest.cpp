@@ -9,6 +9,7 @@
 #include "protocol/ServerRoundMessages.h"
 #include "protocol/ServerRuneMessages.h"
 #include "raknet/MessageIdentifiers.h"
+#include "server/RequestBudget.h"
 #include "server/ServerNetwork.h"
 #include "shared/ModelLibrary.h"
 
@@ -188,6 +189,89 @@ TEST_F(Dispatch, ConnectionEventsCountAnnounceAndRemove) {
     EXPECT_EQ(peer.SentIds(), (std::vector<int>{protocol::ID_PLAYER_JOINED_LEFT, protocol::ID_PLAYER_LIST,
                                                 protocol::ID_LOBBY_STATE, protocol::ID_CONNECTION_COUNT}));
     EXPECT_TRUE(Players().Players().empty());
+}
+
+// Found by fuzzing: a connection that reported what it sees but never joined left its list behind, so
+// connections coming and going grew the server's memory for as long as the level lasted.
+TEST_F(Dispatch, ConnectionThatNeverJoinedTakesItsVisibilityListWithIt) {
+    for (const std::uint8_t departure : {RakNet::ID_CONNECTION_LOST, RakNet::ID_DISCONNECTION_NOTIFICATION}) {
+        Receive({RakNet::ID_NEW_INCOMING_CONNECTION}, kAlice);
+        Receive(protocol::VisiblePlayersReport{{0, 1}}, kAlice);
+        Receive({departure}, kAlice);
+        EXPECT_EQ(Players().GetVisibility().Size(), 0u);
+    }
+}
+
+// Found by the hostile-client test: every roster request makes the server send the roster to every
+// connection, so one client asking a thousand times a second made it send megabytes a second to everybody.
+// Each connection gets RequestBudget::kBurst such requests at once and kPerSecond on average; the rest are
+// dropped, which the console says once, and other connections are not held back.
+TEST_F(Dispatch, FloodOfRequestsIsCutToTheSendersBudget) {
+    Receive({RakNet::ID_NEW_INCOMING_CONNECTION}, kAlice);
+    Receive({RakNet::ID_NEW_INCOMING_CONNECTION}, kBob);
+    peer.ClearSent();
+    const auto kBurst = static_cast<std::size_t>(RequestBudget::kBurst);
+    for (int i = 0; i < 1000; ++i) {
+        peer.Deliver(Bytes(protocol::PlayerListRequest{}), kAlice, RakNet::SystemAddress(0x0A000007u, 4321));
+    }
+    ::testing::internal::CaptureStdout();
+    network.ReceivePackets();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Connection 10.0.0.7|4321 sends too many requests; some are dropped\n");
+    EXPECT_EQ(peer.SentWithId(protocol::ID_PLAYER_LIST).size(), kBurst);
+
+    // Somebody else is answered at once.
+    Receive(protocol::RoundTimeRequest{}, kBob);
+    EXPECT_EQ(peer.SentWithId(protocol::ID_ROUND_TIME).size(), 1u);
+
+    // A second later the flooder has kPerSecond more, and the console stays quiet.
+    network.Update(1.0);
+    peer.ClearSent();
+    std::string console;
+    for (int i = 0; i < 100; ++i) {
+        console += Receive(protocol::PlayerListRequest{}, kAlice);
+    }
+    EXPECT_EQ(peer.SentWithId(protocol::ID_PLAYER_LIST).size(),
+              static_cast<std::size_t>(RequestBudget::kPerSecond));
+    EXPECT_EQ(console, "");
+}
+
+// Which messages count: those that make the server answer or send to others; movement and sight reports,
+// which players send 25 times a second, do not.
+TEST(RequestBudgetRules, CountTheRequestsThatMakeTheServerSend) {
+    const std::vector<int> counted = {
+        protocol::ID_PLAYER_LIST, protocol::ID_LOBBY_STATE, protocol::ID_START_GAME,
+        protocol::ID_JOIN_GAME,   protocol::ID_ANIMATION,   protocol::ID_USE_ABILITY,
+        protocol::ID_ROUND_TIME,  protocol::ID_SCORES,      protocol::ID_RUNE_STATE};
+    const std::vector<int> free = {protocol::ID_PLAYER_POSITION,          protocol::ID_PLAYER_DIRECTION,
+                                   protocol::ID_VISIBLE_PLAYERS,          RakNet::ID_NEW_INCOMING_CONNECTION,
+                                   RakNet::ID_DISCONNECTION_NOTIFICATION, RakNet::ID_CONNECTION_LOST};
+    for (const int id : counted) {
+        EXPECT_TRUE(RequestBudget::Counts(static_cast<unsigned char>(id))) << id;
+    }
+    for (const int id : free) {
+        EXPECT_FALSE(RequestBudget::Counts(static_cast<unsigned char>(id))) << id;
+    }
+}
+
+// A connection's budget is given back as time passes and forgotten when it leaves, so the budget keeps no
+// more than the connections that asked lately.
+TEST(RequestBudgetRules, RefillsWithTimeAndForgetsConnections) {
+    RequestBudget budget;
+    const RakNetGUID guid(7);
+    for (int i = 0; i < static_cast<int>(RequestBudget::kBurst); ++i) {
+        EXPECT_TRUE(budget.Take(guid));
+    }
+    EXPECT_FALSE(budget.Take(guid));
+    budget.Advance(0.5 / RequestBudget::kPerSecond);
+    EXPECT_FALSE(budget.Take(guid));
+    budget.Advance(0.5 / RequestBudget::kPerSecond);
+    EXPECT_TRUE(budget.Take(guid));
+    budget.Advance(3600.0);
+    EXPECT_EQ(budget.Size(), 0u);
+    EXPECT_TRUE(budget.Take(guid));
+    budget.Forget(guid);
+    EXPECT_EQ(budget.Size(), 0u);
 }
 
 TEST(DispatchShutdown, ClearsTheModelLibraryAndShutsThePeerDown) {

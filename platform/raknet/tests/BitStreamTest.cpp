@@ -219,3 +219,21 @@ TEST(BitStream, ResetEmptiesTheStream) {
     stream.Write(std::uint8_t{0x42});
     EXPECT_EQ(Contents(stream), Bytes{0x42});
 }
+
+// Found by fuzzing: zero-byte reads and writes on a stream without storage handed memcpy a null pointer.
+TEST(BitStream, ZeroByteReadsAndWritesOnAnEmptyStreamDoNothing) {
+    BitStream empty(nullptr, 0, false);
+    unsigned char out[1] = {0x5A};
+    EXPECT_TRUE(empty.ReadAlignedBytes(out, 0));
+    EXPECT_TRUE(empty.Read(reinterpret_cast<char*>(out), 0));
+    EXPECT_TRUE(empty.ReadBits(out, 0));
+    EXPECT_EQ(out[0], 0x5A);
+    EXPECT_EQ(empty.GetReadOffset(), 0u);
+
+    BitStream written;
+    written.Write(static_cast<const char*>(nullptr), 0);
+    written.WriteAlignedBytes(nullptr, 0);
+    EXPECT_EQ(written.GetNumberOfBitsUsed(), 0u);
+    RakString text;
+    EXPECT_FALSE(written.Read(text));
+}

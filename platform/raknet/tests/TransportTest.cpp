@@ -385,3 +385,89 @@ TEST(Transport, TotalsCountEveryDatagramBothWaysAndSurviveShutdown) {
     client->Shutdown(0);
     EXPECT_GE(client->GetTransportTotals().bytesSent, sent.bytesSent);
 }
+
+// Found by the hostile-client test: a game packet whose first byte was one of the transport's own report
+// numbers (a disconnection notice, a new connection) reached the application as if the transport had made
+// the report, so a client could make the server count it gone while it stayed connected.
+TEST(Transport, RemotePacketsCannotPoseAsTheTransportsOwnReports) {
+    Loopback net;
+    RakPeerInterface* server = net.AddServer();
+    RakPeerInterface* client = net.AddClient();
+    ASSERT_TRUE(net.Connect(client, server));
+
+    for (int id = 0; id < ID_USER_PACKET_ENUM; ++id) {
+        SendBytes(client, {static_cast<unsigned char>(id), 1, 2}, RELIABLE_ORDERED, 0, server->GetMyGUID());
+    }
+    SendBytes(client, {ID_USER_PACKET_ENUM}, RELIABLE_ORDERED, 0, server->GetMyGUID());
+    SendBytes(client, {kGameId}, RELIABLE_ORDERED, 0, server->GetMyGUID());
+    ASSERT_TRUE(net.Until([&] { return net.Count(server, kGameId) == 1; }));
+
+    std::vector<int> ids;
+    for (const Received& received : net.Inbox(server)) {
+        ids.push_back(received.id);
+    }
+    EXPECT_EQ(ids, (std::vector<int>{ID_NEW_INCOMING_CONNECTION, ID_USER_PACKET_ENUM, kGameId}));
+    EXPECT_EQ(server->NumberOfConnections(), 1u);
+}
+
+namespace {
+
+// Services a bare ENet host that never answers: it acknowledges (so ENet keeps the connection up) and
+// throws away what it receives.
+void KeepAlive(RawEnetHost& raw) {
+    ENetEvent event;
+    while (enet_host_service(raw.host, &event, 0) > 0) {
+        if (event.type == ENET_EVENT_TYPE_RECEIVE) {
+            enet_packet_destroy(event.packet);
+        }
+    }
+}
+
+}  // namespace
+
+// Found while building the connection flood of the hostile-traffic test: a peer that opened an ENet
+// connection with the right tag and then never sent its handshake held one of the server's connection slots
+// for as long as it kept ENet alive, so eight such peers could lock every player out.
+TEST(Transport, PeerThatNeverSendsItsHandshakeIsDroppedAndItsSlotFreed) {
+    Loopback net;
+    RakPeerInterface* server = net.AddServer(1);
+    server->SetTimeoutTime(500, UNASSIGNED_SYSTEM_ADDRESS);
+    RawEnetHost silent;
+    silent.Connect(Loopback::PortOf(server), kProtocolTag);
+    // The server's handshake arriving means the server holds the connection.
+    ASSERT_EQ(silent.WaitFor(ENET_EVENT_TYPE_RECEIVE, 5000, [&] { net.Pump(); }).type,
+              ENET_EVENT_TYPE_RECEIVE);
+
+    // While it holds the only slot, a player is refused ...
+    RakPeerInterface* early = net.AddClient();
+    ASSERT_EQ(early->Connect("127.0.0.1", Loopback::PortOf(server), nullptr, 0), CONNECTION_ATTEMPT_STARTED);
+    ASSERT_TRUE(net.Until([&] {
+        KeepAlive(silent);
+        return net.Count(early, ID_NO_FREE_INCOMING_CONNECTIONS) == 1;
+    }));
+
+    // ... until the handshake time has passed and the silent peer is sent away.
+    const ENetEvent dropped = silent.WaitFor(ENET_EVENT_TYPE_DISCONNECT, 5000, [&] { net.Pump(); });
+    EXPECT_EQ(dropped.type, ENET_EVENT_TYPE_DISCONNECT);
+    RakPeerInterface* player = net.AddClient();
+    ASSERT_TRUE(net.Connect(player, server));
+    EXPECT_EQ(net.Count(server, ID_NEW_INCOMING_CONNECTION), 1u);
+}
+
+// The same deadline on the client's side: a server that accepts the connection but never says who it is
+// fails the attempt with 17 instead of leaving the client waiting for good.
+TEST(Transport, ServerThatNeverSendsItsHandshakeFailsTheAttempt) {
+    RawEnetHost silent(0, 2);
+    Loopback net;
+    RakPeerInterface* client = net.AddClient();
+    client->SetTimeoutTime(500, UNASSIGNED_SYSTEM_ADDRESS);
+    ASSERT_EQ(client->Connect("127.0.0.1", silent.Port(), nullptr, 0), CONNECTION_ATTEMPT_STARTED);
+    ASSERT_TRUE(net.Until(
+        [&] {
+            KeepAlive(silent);
+            return net.Count(client, ID_CONNECTION_ATTEMPT_FAILED) == 1;
+        },
+        5000));
+    EXPECT_EQ(net.Count(client, ID_CONNECTION_REQUEST_ACCEPTED), 0u);
+    EXPECT_EQ(client->NumberOfConnections(), 0u);
+}
