@@ -1,5 +1,7 @@
 #include "MatchReport.h"
 
+#include "StatsLines.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,41 +11,6 @@
 #include <sstream>
 
 namespace {
-
-// The "key=value" fields of every STATS line, with the bot's name under "name".
-std::vector<std::map<std::string, std::string>> StatsLines(const std::string& output) {
-    std::vector<std::map<std::string, std::string>> lines;
-    std::istringstream in(output);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("STATS ", 0) != 0) {
-            continue;
-        }
-        std::istringstream fields(line.substr(6));
-        std::map<std::string, std::string> stats;
-        std::string field;
-        fields >> stats["name"];
-        while (fields >> field) {
-            const auto eq = field.find('=');
-            if (eq != std::string::npos) {
-                stats[field.substr(0, eq)] = field.substr(eq + 1);
-            }
-        }
-        lines.push_back(stats);
-    }
-    return lines;
-}
-
-// The snapshot fields "kills,deaths,notices,enemyKills,digest" of the first match.
-std::vector<std::string> FirstMatch(const std::string& snapshots) {
-    std::vector<std::string> parts;
-    std::istringstream in(snapshots.substr(0, snapshots.find(';')));
-    std::string part;
-    while (std::getline(in, part, ',')) {
-        parts.push_back(part);
-    }
-    return parts;
-}
 
 double Percentile(std::vector<double> values, double share) {
     if (values.empty()) {
@@ -56,8 +23,7 @@ double Percentile(std::vector<double> values, double share) {
 
 }  // namespace
 
-MatchSummary CheckBotsAgree(const std::vector<std::string>& outputs, std::size_t expectedBots,
-                            NoticeTally tally) {
+MatchSummary CheckBotsAgree(const std::vector<std::string>& outputs, std::size_t expectedBots) {
     std::vector<std::map<std::string, std::string>> stats;
     for (const std::string& output : outputs) {
         for (auto& line : StatsLines(output)) {
@@ -70,17 +36,9 @@ MatchSummary CheckBotsAgree(const std::vector<std::string>& outputs, std::size_t
     if (stats.empty()) {
         return summary;
     }
-    // "kills,deaths,notices,enemyKills,digest" of the first match, or of the whole run.
-    const auto figures = [tally](std::map<std::string, std::string>& bot) {
-        if (tally == NoticeTally::FirstMatch) {
-            return FirstMatch(bot["snapshots"]);
-        }
-        return std::vector<std::string>{bot["kills"], bot["deaths"], bot["notices"], bot["enemyKills"],
-                                        bot["digest"]};
-    };
     summary.rounds = stats[0]["rounds"].substr(0, stats[0]["rounds"].find('|'));
     summary.matchWinner = stats[0]["matches"].empty() ? '?' : stats[0]["matches"][0];
-    const std::vector<std::string> first = figures(stats[0]);
+    const std::vector<std::string> first = FirstMatch(stats[0]["snapshots"]);
     EXPECT_EQ(first.size(), 5u) << "first match snapshot: " << stats[0]["snapshots"];
     if (first.size() == 5u) {
         summary.notices = std::stoi(first[2]);
@@ -92,7 +50,7 @@ MatchSummary CheckBotsAgree(const std::vector<std::string>& outputs, std::size_t
         EXPECT_EQ(bot["rounds"].substr(0, bot["rounds"].find('|')), summary.rounds);
         EXPECT_EQ(bot["matches"].substr(0, 1), std::string(1, summary.matchWinner));
         EXPECT_EQ(bot["levels"], "2") << "joined both levels";
-        const std::vector<std::string> match = figures(bot);
+        const std::vector<std::string> match = FirstMatch(bot["snapshots"]);
         if (match.size() != 5u || first.size() != 5u) {
             ADD_FAILURE() << "no snapshot of the first match: " << bot["snapshots"];
             continue;

@@ -21,15 +21,9 @@ struct MatchSummary {
     int botKills = 0;
 };
 
-// Which kill notices the bots are compared on. Kill notices and match results travel on different ordering
-// channels, so on a lossy network a bot can see the match won before the match's last kill notice: there
-// the bots can only be compared on every notice they saw before they left.
-enum class NoticeTally { FirstMatch, WholeRun };
-
 // Parses the STATS lines in the bots' outputs. Every bot must have seen the same round winners and match
 // winner, the same kill notices in the same order, and must have joined both levels.
-MatchSummary CheckBotsAgree(const std::vector<std::string>& outputs, std::size_t expectedBots,
-                            NoticeTally tally = NoticeTally::FirstMatch);
+MatchSummary CheckBotsAgree(const std::vector<std::string>& outputs, std::size_t expectedBots);
 
 struct FrameSummary {
     std::size_t frames = 0;

@@ -174,6 +174,13 @@ void BotSession::HandleRoster(const protocol::PlayerListMessage& roster) {
 }
 
 void BotSession::HandleNewLevel(const std::string& path) {
+    // The match ended a while ago: every kill notice of it has arrived by now, also those that travelled on
+    // their own channel and were still being resent when the match result came.
+    char snapshot[96];
+    std::snprintf(snapshot, sizeof(snapshot), "%d,%d,%d,%d,%016llx;", m_stats.kills, m_stats.deaths,
+                  m_stats.killNotices, m_stats.enemyKills,
+                  static_cast<unsigned long long>(m_stats.noticeDigest));
+    m_stats.matchSnapshots += snapshot;
     Event("LEVEL " + path);
     ++m_levelsSinceStart;
     LoadLevel(path);
@@ -301,11 +308,6 @@ void BotSession::Handle(const unsigned char* data, unsigned int length, const Ra
             if (Decode(data, length, message)) {
                 m_stats.matchWinners += std::to_string(message.winningTeam);
                 m_stats.roundWinners += '|';
-                char snapshot[96];
-                std::snprintf(snapshot, sizeof(snapshot), "%d,%d,%d,%d,%016llx;", m_stats.kills,
-                              m_stats.deaths, m_stats.killNotices, m_stats.enemyKills,
-                              static_cast<unsigned long long>(m_stats.noticeDigest));
-                m_stats.matchSnapshots += snapshot;
                 Event(std::string("MATCH WON ") + TeamName(message.winningTeam));
             }
             break;

@@ -25,7 +25,7 @@ struct BotStats {
     // pings.
     double transportInBytes = 0.0;
     double transportOutBytes = 0.0;
-    // At every ID_MATCH_WON: "kills,deaths,notices,enemyKills,digest;" so that matches compare on their own.
+    // At every ID_NEW_LEVEL: "kills,deaths,notices,enemyKills,digest;" so that matches compare on their own.
     std::string matchSnapshots;
 
     void AddNotice(std::uint64_t victim, std::uint64_t killer, std::int32_t ability) {

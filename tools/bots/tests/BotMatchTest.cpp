@@ -17,6 +17,7 @@
 
 #include "BotProcess.h"
 #include "ServerProcess.h"
+#include "StatsLines.h"
 #include "shared/ModelFileData.h"
 #include "shared/ModelWriter.h"
 
@@ -72,41 +73,6 @@ std::string PillarArena() {
         text += std::string("spawnPoint_2 10 0 ") + z + " 0 0 0\n";
     }
     return text;
-}
-
-// The "key=value" fields of every STATS line.
-std::vector<std::map<std::string, std::string>> StatsLines(const std::string& output) {
-    std::vector<std::map<std::string, std::string>> lines;
-    std::istringstream in(output);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("STATS ", 0) != 0) {
-            continue;
-        }
-        std::istringstream fields(line.substr(6));
-        std::map<std::string, std::string> stats;
-        std::string field;
-        fields >> stats["name"];
-        while (fields >> field) {
-            const auto eq = field.find('=');
-            if (eq != std::string::npos) {
-                stats[field.substr(0, eq)] = field.substr(eq + 1);
-            }
-        }
-        lines.push_back(stats);
-    }
-    return lines;
-}
-
-// The snapshot fields "kills,deaths,notices,enemyKills,digest" of the first match.
-std::vector<std::string> FirstMatch(const std::string& snapshots) {
-    std::vector<std::string> parts;
-    std::istringstream in(snapshots.substr(0, snapshots.find(';')));
-    std::string part;
-    while (std::getline(in, part, ',')) {
-        parts.push_back(part);
-    }
-    return parts;
 }
 
 }  // namespace
