@@ -16,6 +16,7 @@
 #include <system_error>
 #include <vector>
 
+#include "GameFolder.h"
 #include "ScriptedClient.h"
 #include "ServerProcess.h"
 #include "protocol/ClientMessages.h"
@@ -24,8 +25,6 @@
 #include "protocol/ServerLobbyMessages.h"
 #include "protocol/ServerRoundMessages.h"
 #include "raknet/MessageIdentifiers.h"
-#include "shared/ModelFileData.h"
-#include "shared/ModelWriter.h"
 
 namespace fs = std::filesystem;
 using RakNet::RakNetGUID;
@@ -35,44 +34,6 @@ namespace {
 constexpr int kMatchTimeoutMs = 120000;
 constexpr std::int32_t kMegaShuriken = 3;
 constexpr std::int32_t kKunai = 11;
-
-// <temp>/bin is the server's working directory, <temp>/Ombrin its data: a level list naming two levels,
-// the levels and the models the server takes collision shapes from.
-class GameFolder {
-public:
-    GameFolder() {
-        std::string pattern = (fs::temp_directory_path() / "ombrin_match_XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            ADD_FAILURE() << "cannot create a temporary folder";
-            return;
-        }
-        m_root = pattern;
-        fs::create_directories(m_root / "bin");
-        fs::create_directories(m_root / "Ombrin" / "Settings");
-        fs::create_directories(m_root / "Ombrin" / "Levels");
-        fs::create_directories(m_root / "Ombrin" / "Models");
-    }
-    ~GameFolder() {
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
-    }
-    GameFolder(const GameFolder&) = delete;
-    GameFolder& operator=(const GameFolder&) = delete;
-
-    std::string WorkingDirectory() const { return (m_root / "bin").string(); }
-    void Write(const std::string& relative, const std::string& text) const {
-        std::ofstream(m_root / "Ombrin" / relative, std::ios::binary) << text;
-    }
-    void SaveModel(const std::string& name, const CollisionBox& box) const {
-        ModelFileData model;
-        model.boxes.push_back(box);
-        std::string error;
-        EXPECT_TRUE(SaveModelFile((m_root / "Ombrin" / "Models" / name).string(), model, error)) << error;
-    }
-
-private:
-    fs::path m_root;
-};
 
 // Two red spawn points facing two blue ones ten units away across the x axis.
 std::string ArenaLevel() {
@@ -112,16 +73,18 @@ bool AllReceived(const std::vector<ScriptedClient*>& clients, unsigned char id) 
 }  // namespace
 
 TEST(CombatProcess, TwoTeamsFightAMatchAndTheServerMovesToTheNextLevel) {
+    // <temp>/bin is the server's working directory, <temp>/Ombrin its data: a level list naming two levels,
+    // the levels and the models the server takes collision shapes from.
     GameFolder game;
-    game.Write("Settings/ServerLevels.cfg", "ArenaOne.ZMDL\nArenaTwo.ZMDL\n");
-    game.Write("Levels/ArenaOne.ZMDL", ArenaLevel());
-    game.Write("Levels/ArenaTwo.ZMDL", ArenaLevel());
-    const CollisionBox body = MakeCollisionBox({0.0f, 1.0f, 0.0f}, {0.5f, 1.2f, 0.5f});
+    ASSERT_TRUE(game.IsReady());
+    ASSERT_TRUE(game.Write("Settings/ServerLevels.cfg", "ArenaOne.ZMDL\nArenaTwo.ZMDL\n"));
+    ASSERT_TRUE(game.Write("Levels/ArenaOne.ZMDL", ArenaLevel()));
+    ASSERT_TRUE(game.Write("Levels/ArenaTwo.ZMDL", ArenaLevel()));
     for (const char* ninja : {"Ninja1Shape.ZMD", "Ninja2Shape.ZMD", "Ninja3Shape.ZMD"}) {
-        game.SaveModel(ninja, body);
+        ASSERT_TRUE(game.SaveBoxModel(ninja, {0.5f, 1.2f, 0.5f}, {0.0f, 1.0f, 0.0f}));
     }
-    game.SaveModel("MegaShuriken_Shape.ZMD", MakeCollisionBox({0.0f, 0.0f, 0.0f}, {0.5f, 0.1f, 0.5f}));
-    game.SaveModel("KunaiShape.ZMD", MakeCollisionBox({0.0f, 0.0f, 0.0f}, {0.1f, 0.1f, 0.3f}));
+    ASSERT_TRUE(game.SaveBoxModel("MegaShuriken_Shape.ZMD", {0.5f, 0.1f, 0.5f}));
+    ASSERT_TRUE(game.SaveBoxModel("KunaiShape.ZMD", {0.1f, 0.1f, 0.3f}));
 
     ServerProcess server;
     ASSERT_TRUE(server.Start({"--port", "0"}, game.WorkingDirectory()));

@@ -38,9 +38,9 @@ bool GameFolder::Write(const std::string& relative, const std::string& text) con
     return static_cast<bool>(file);
 }
 
-bool GameFolder::SaveBoxModel(const std::string& name, const Float3& halfSizes) const {
+bool GameFolder::SaveBoxModel(const std::string& name, const Float3& halfSizes, const Float3& centre) const {
     ModelFileData model;
-    model.boxes.push_back(MakeCollisionBox({0.0f, 0.0f, 0.0f}, halfSizes));
+    model.boxes.push_back(MakeCollisionBox(centre, halfSizes));
     std::string error;
     return SaveModelFile((m_root / "Ombrin" / "Models" / name).string(), model, error);
 }

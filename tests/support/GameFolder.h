@@ -22,8 +22,8 @@ public:
 
     // Writes text to Ombrin/<relative>; false when it cannot be written.
     bool Write(const std::string& relative, const std::string& text) const;
-    // Writes Models/<name>: a model holding one collision box with these half-sizes round its origin.
-    bool SaveBoxModel(const std::string& name, const Float3& halfSizes) const;
+    // Writes Models/<name>: a model holding one collision box with these half-sizes round centre.
+    bool SaveBoxModel(const std::string& name, const Float3& halfSizes, const Float3& centre = {}) const;
 
 private:
     std::filesystem::path m_root;

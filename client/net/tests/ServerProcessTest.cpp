@@ -14,11 +14,10 @@
 #include <string>
 #include <system_error>
 
+#include "GameFolder.h"
 #include "ScriptedClient.h"
 #include "ServerProcess.h"
 #include "client/net/ClientNetwork.h"
-#include "shared/ModelFileData.h"
-#include "shared/ModelWriter.h"
 
 namespace fs = std::filesystem;
 using namespace protocol;
@@ -30,51 +29,20 @@ constexpr std::int32_t kMegaShuriken = 3;
 
 // <temp>/bin is the server's working directory, <temp>/Ombrin its data: two one-on-one levels and the
 // models the server takes collision shapes from.
-class GameFolder {
+class DuelFolder : public GameFolder {
 public:
-    GameFolder() {
-        std::string pattern = (fs::temp_directory_path() / "ombrin_client_net_XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            ADD_FAILURE() << "cannot create a temporary folder";
-            return;
-        }
-        m_root = pattern;
-        for (const char* folder : {"bin", "Ombrin/Settings", "Ombrin/Levels", "Ombrin/Models"}) {
-            fs::create_directories(m_root / folder);
-        }
+    DuelFolder() {
         const std::string level =
             "Level\n# entity lines: 3\n# box line count: 0\nspawnPoint_1 -5 0 0 0 0 0\nspawnPoint_2 5 0 0 0 "
             "0 0\n";
-        Write("Settings/ServerLevels.cfg", "DuelOne.ZMDL\nDuelTwo.ZMDL\n");
-        Write("Levels/DuelOne.ZMDL", level);
-        Write("Levels/DuelTwo.ZMDL", level);
-        const CollisionBox body = MakeCollisionBox({0.0f, 1.0f, 0.0f}, {0.5f, 1.2f, 0.5f});
+        bool written = IsReady() && Write("Settings/ServerLevels.cfg", "DuelOne.ZMDL\nDuelTwo.ZMDL\n") &&
+                       Write("Levels/DuelOne.ZMDL", level) && Write("Levels/DuelTwo.ZMDL", level);
         for (const char* ninja : {"Ninja1Shape.ZMD", "Ninja2Shape.ZMD", "Ninja3Shape.ZMD"}) {
-            SaveModel(ninja, body);
+            written = written && SaveBoxModel(ninja, {0.5f, 1.2f, 0.5f}, {0.0f, 1.0f, 0.0f});
         }
-        SaveModel("MegaShuriken_Shape.ZMD", MakeCollisionBox({0.0f, 0.0f, 0.0f}, {0.5f, 0.1f, 0.5f}));
+        written = written && SaveBoxModel("MegaShuriken_Shape.ZMD", {0.5f, 0.1f, 0.5f});
+        EXPECT_TRUE(written) << "cannot write the game folder";
     }
-    ~GameFolder() {
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
-    }
-    GameFolder(const GameFolder&) = delete;
-    GameFolder& operator=(const GameFolder&) = delete;
-
-    std::string WorkingDirectory() const { return (m_root / "bin").string(); }
-
-private:
-    void Write(const std::string& relative, const std::string& text) const {
-        std::ofstream(m_root / "Ombrin" / relative, std::ios::binary) << text;
-    }
-    void SaveModel(const std::string& name, const CollisionBox& box) const {
-        ModelFileData model;
-        model.boxes.push_back(box);
-        std::string error;
-        EXPECT_TRUE(SaveModelFile((m_root / "Ombrin" / "Models" / name).string(), model, error)) << error;
-    }
-
-    fs::path m_root;
 };
 
 // Frames of the client (about 100 a second, with its real frame time) and pumps of the scripted client,
@@ -123,7 +91,7 @@ protected:
                });
     }
 
-    GameFolder game;
+    DuelFolder game;
     ServerProcess server;
     unsigned short port = 0;
     ClientNetwork network;

@@ -16,10 +16,9 @@
 #include <vector>
 
 #include "BotProcess.h"
+#include "GameFolder.h"
 #include "ServerProcess.h"
 #include "StatsLines.h"
-#include "shared/ModelFileData.h"
-#include "shared/ModelWriter.h"
 
 namespace fs = std::filesystem;
 
@@ -27,41 +26,6 @@ namespace {
 
 constexpr int kMatchTimeoutMs = 480000;
 constexpr int kProcessTimeoutMs = 15000;
-
-class GameFolder {
-public:
-    GameFolder() {
-        std::string pattern = (fs::temp_directory_path() / "ombrin_bots_XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            ADD_FAILURE() << "cannot create a temporary folder";
-            return;
-        }
-        m_root = pattern;
-        for (const char* folder : {"bin", "Ombrin/Settings", "Ombrin/Levels", "Ombrin/Models"}) {
-            fs::create_directories(m_root / folder);
-        }
-    }
-    ~GameFolder() {
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
-    }
-    GameFolder(const GameFolder&) = delete;
-    GameFolder& operator=(const GameFolder&) = delete;
-
-    std::string WorkingDirectory() const { return (m_root / "bin").string(); }
-    void Write(const std::string& relative, const std::string& text) const {
-        std::ofstream(m_root / "Ombrin" / relative, std::ios::binary) << text;
-    }
-    void SaveModel(const std::string& name, const Float3& halfSizes) const {
-        ModelFileData model;
-        model.boxes.push_back(MakeCollisionBox({0.0f, 0.0f, 0.0f}, halfSizes));
-        std::string error;
-        EXPECT_TRUE(SaveModelFile((m_root / "Ombrin" / "Models" / name).string(), model, error)) << error;
-    }
-
-private:
-    fs::path m_root;
-};
 
 // Four red spawns west and four blue spawns east of a tall 2 x 2 pillar.
 std::string PillarArena() {
@@ -79,16 +43,17 @@ std::string PillarArena() {
 
 TEST(BotMatch, EightBotsPlayAMatchAndFollowTheServerToTheNextLevel) {
     GameFolder game;
+    ASSERT_TRUE(game.IsReady());
     game.Write("Settings/ServerLevels.cfg", "ArenaOne.ZMDL\nArenaTwo.ZMDL\n");
     game.Write("Levels/ArenaOne.ZMDL", PillarArena());
     game.Write("Levels/ArenaTwo.ZMDL", PillarArena());
     for (const char* ninja : {"Ninja1Shape.ZMD", "Ninja2Shape.ZMD", "Ninja3Shape.ZMD"}) {
-        game.SaveModel(ninja, {0.5f, 1.2f, 0.5f});
+        ASSERT_TRUE(game.SaveBoxModel(ninja, {0.5f, 1.2f, 0.5f}));
     }
-    game.SaveModel("shurikenShape.ZMD", {0.2f, 0.1f, 0.2f});
-    game.SaveModel("MegaShuriken_Shape.ZMD", {0.5f, 0.1f, 0.5f});
-    game.SaveModel("KunaiShape.ZMD", {0.1f, 0.1f, 0.3f});
-    game.SaveModel("TessenShape.ZMD", {0.4f, 0.1f, 0.4f});
+    ASSERT_TRUE(game.SaveBoxModel("shurikenShape.ZMD", {0.2f, 0.1f, 0.2f}));
+    ASSERT_TRUE(game.SaveBoxModel("MegaShuriken_Shape.ZMD", {0.5f, 0.1f, 0.5f}));
+    ASSERT_TRUE(game.SaveBoxModel("KunaiShape.ZMD", {0.1f, 0.1f, 0.3f}));
+    ASSERT_TRUE(game.SaveBoxModel("TessenShape.ZMD", {0.4f, 0.1f, 0.4f}));
 
     ServerProcess server;
     // Game time runs three times faster: rounds still end in fights, and the test takes a third of the time.
