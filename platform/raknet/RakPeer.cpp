@@ -12,6 +12,7 @@
 #include "MessageIdentifiers.h"
 #include "NetImpairment.h"
 #include "PluginInterface2.h"
+#include "RetransmitCap.h"
 
 namespace RakNet {
 
@@ -88,6 +89,7 @@ struct RakPeer::Connection {
     bool opened = false;    // ENet connected; the handshake is due
     Time openedAt = 0;
     TimeMS attemptTimeout = 0;                      // connection-phase time-out of an outgoing attempt
+    TimeMS attemptInterval = 0;                     // an outgoing attempt is resent at least this often
     std::vector<std::vector<unsigned char>> early;  // game packets that overtook the handshake
     std::array<int, kPingSamples> pings{};
     std::size_t pingCount = 0;
@@ -176,10 +178,12 @@ ConnectionAttemptResult RakPeer::Connect(const char* host, unsigned short remote
     const unsigned interval = std::max(1u, timeBetweenSendConnectionAttemptsMS);
     connection->attemptTimeout = static_cast<TimeMS>(
         std::min<std::uint64_t>(std::uint64_t{attempts} * interval, ENET_PEER_TIMEOUT_MAXIMUM));
+    connection->attemptInterval = interval;
     enet_peer_timeout(peer, 0, connection->attemptTimeout, connection->attemptTimeout);
     peer->data = connection.get();
     m_connections.push_back(std::move(connection));
     enet_host_flush(m_host);
+    CapRetransmits();
     return CONNECTION_ATTEMPT_STARTED;
 }
 
@@ -355,7 +359,18 @@ int RakPeer::Service(ENetEvent* event, unsigned int timeoutMS) {
         m_impairment->Release();
         timeoutMS = m_impairment->MillisecondsUntilDue(timeoutMS);
     }
-    return enet_host_service(m_host, event, timeoutMS);
+    const int result = enet_host_service(m_host, event, timeoutMS);
+    CapRetransmits();
+    return result;
+}
+
+void RakPeer::CapRetransmits() {
+    for (const auto& connection : m_connections) {
+        const bool attempting = connection->outgoing && !connection->opened;
+        CapRetransmitWait(connection->peer, attempting
+                                                ? std::min(connection->attemptInterval, kMaxRetransmitWaitMS)
+                                                : kMaxRetransmitWaitMS);
+    }
 }
 
 void RakPeer::HandleEvent(ENetEvent& event) {
@@ -709,8 +724,10 @@ void RakPeer::SetTimeoutTime(TimeMS timeMS, const SystemAddress& target) {
 }
 
 void RakPeer::ApplyTimeout(Connection& connection) const {
-    // Zeros restore ENet's defaults.
-    enet_peer_timeout(connection.peer, 0, m_timeoutMS, m_timeoutMS);
+    // The least and the most time ENet waits for an acknowledgement before giving up are the same: with
+    // resends capped (RetransmitCap.h) the connection is lost when nothing got through for that long.
+    const TimeMS timeout = m_timeoutMS > 0 ? m_timeoutMS : kDefaultTimeoutMS;
+    enet_peer_timeout(connection.peer, 0, timeout, timeout);
 }
 
 void RakPeer::AttachPlugin(PluginInterface2* plugin) {

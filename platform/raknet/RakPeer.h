@@ -27,6 +27,11 @@ inline constexpr std::size_t kMaxEarlyPackets = 256;
 // fails (outgoing), so that a silent peer cannot hold a connection slot. A time-out set with SetTimeoutTime
 // replaces it.
 inline constexpr TimeMS kHandshakeTimeoutMS = 10000;
+// A connection is lost when nothing it sent was acknowledged for this long, unless SetTimeoutTime says
+// otherwise.
+inline constexpr TimeMS kDefaultTimeoutMS = 10000;
+// An unacknowledged reliable datagram is resent at least this often (RetransmitCap.h).
+inline constexpr TimeMS kMaxRetransmitWaitMS = 1000;
 
 class RakPeer final : public RakPeerInterface {
 public:
@@ -83,6 +88,8 @@ private:
     void Pump();
     // enet_host_service, through the test-only network impairment when one is switched on.
     int Service(_ENetEvent* event, unsigned int timeoutMS);
+    // Keeps ENet from waiting ever longer between resends of what the other side has not acknowledged.
+    void CapRetransmits();
     void HandleEvent(_ENetEvent& event);
     void HandleConnect(_ENetPeer* peer, std::uint32_t data);
     void HandleReceive(Connection& connection, _ENetPacket* packet, unsigned char channel);
@@ -112,7 +119,7 @@ private:
     RakNetGUID m_guid;
     unsigned int m_maxConnections = 0;
     unsigned short m_maxIncoming = 0;
-    TimeMS m_timeoutMS = 0;  // 0: ENet's default
+    TimeMS m_timeoutMS = 0;  // 0: kDefaultTimeoutMS
     std::uint32_t m_sendNumber = 0;
     unsigned int m_frame = 0;
     std::vector<std::unique_ptr<Connection>> m_connections;

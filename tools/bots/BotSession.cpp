@@ -203,6 +203,9 @@ void BotSession::Handle(const unsigned char* data, unsigned int length, const Ra
             return;
         case ID_DISCONNECTION_NOTIFICATION:
         case ID_CONNECTION_LOST:
+            std::fprintf(stderr, "%s: %s\n", m_setup.name.c_str(),
+                         id == ID_CONNECTION_LOST ? "connection to the server lost"
+                                                  : "the server closed the connection");
             m_phase = Phase::ServerGone;
             return;
         default:

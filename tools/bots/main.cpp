@@ -1,6 +1,7 @@
 // Ombrin-bots: connects bot players to a game server, each on its own connection, and plays until stopped,
 // until --duration passes or after --matches matches. One console line per match event; one STATS line per
-// bot at the end.
+// bot at the end. A bot whose connection fails or is lost says so on standard error and the rest play on;
+// the program then exits with status 1 ("BOTS LOST n"), or at once when every bot is gone ("SERVER GONE").
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -79,22 +80,26 @@ int main(int argc, char** argv) {
     auto last = started;
     double lingering = -1.0;
     int status = 0;
+    std::size_t lost = 0;
     while (!g_quit) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
         const auto now = Clock::now();
         const double dt = std::chrono::duration<double>(now - last).count();
         last = now;
-        bool allGone = true;
+        std::size_t gone = 0;
         bool allThrough = options.matches > 0;
         for (const auto& bot : bots) {
             bot->Update(dt);
             const BotSession::Phase phase = bot->GetPhase();
-            allGone =
-                allGone && (phase == BotSession::Phase::Failed || phase == BotSession::Phase::ServerGone);
+            if (phase == BotSession::Phase::Failed || phase == BotSession::Phase::ServerGone) {
+                ++gone;  // a bot that lost its connection no longer holds the others back
+                continue;
+            }
             allThrough =
                 allThrough && bot->MatchesFinished() >= options.matches && bot->PlayingAfterNewLevel();
         }
-        if (allGone) {
+        lost = gone;
+        if (gone == bots.size()) {
             std::printf("SERVER GONE\n");
             status = 1;
             break;
@@ -110,6 +115,10 @@ int main(int argc, char** argv) {
             std::chrono::duration<double>(now - started).count() > options.duration) {
             break;
         }
+    }
+    if (status == 0 && lost > 0) {
+        std::printf("BOTS LOST %zu\n", lost);
+        status = 1;
     }
     for (const auto& bot : bots) {
         bot->Leave();

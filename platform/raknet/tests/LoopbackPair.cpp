@@ -14,9 +14,9 @@ Loopback::~Loopback() {
     }
 }
 
-RakPeerInterface* Loopback::AddServer(unsigned short maxIncoming) {
+RakPeerInterface* Loopback::AddServer(unsigned short maxIncoming, unsigned short port) {
     RakPeerInterface* peer = RakPeerInterface::GetInstance();
-    SocketDescriptor descriptor(0, "127.0.0.1");
+    SocketDescriptor descriptor(port, "127.0.0.1");
     peer->Startup(maxIncoming, &descriptor, 1);
     peer->SetMaximumIncomingConnections(maxIncoming);
     m_peers.push_back(peer);
@@ -47,6 +47,9 @@ bool Loopback::Connect(RakPeerInterface* client, RakPeerInterface* server) {
 
 void Loopback::Pump() {
     for (RakPeerInterface* peer : m_peers) {
+        if (std::find(m_paused.begin(), m_paused.end(), peer) != m_paused.end()) {
+            continue;
+        }
         while (Packet* packet = peer->Receive()) {
             Received received;
             received.id = packet->length > 0 ? packet->data[0] : 0;
@@ -147,4 +150,11 @@ unsigned short RawEnetHost::Port() const {
     ENetAddress address{};
     enet_socket_get_address(host->socket, &address);
     return address.port;
+}
+
+void Loopback::Pause(RakPeerInterface* peer, bool paused) {
+    m_paused.erase(std::remove(m_paused.begin(), m_paused.end(), peer), m_paused.end());
+    if (paused) {
+        m_paused.push_back(peer);
+    }
 }

@@ -23,7 +23,7 @@ class Loopback {
 public:
     ~Loopback();
 
-    RakNet::RakPeerInterface* AddServer(unsigned short maxIncoming = 8);
+    RakNet::RakPeerInterface* AddServer(unsigned short maxIncoming = 8, unsigned short port = 0);
     RakNet::RakPeerInterface* AddClient();
     // Connects and pumps until both sides reported the connection.
     bool Connect(RakNet::RakPeerInterface* client, RakNet::RakPeerInterface* server);
@@ -41,9 +41,12 @@ public:
     const Received* First(RakNet::RakPeerInterface* peer, unsigned char id);
     // Stops pumping a peer and destroys it without any notice.
     void Drop(RakNet::RakPeerInterface* peer);
+    // A paused peer is not pumped: like a stalled program it neither reads nor acknowledges anything.
+    void Pause(RakNet::RakPeerInterface* peer, bool paused);
 
 private:
     std::vector<RakNet::RakPeerInterface*> m_peers;
+    std::vector<RakNet::RakPeerInterface*> m_paused;
     std::map<RakNet::RakPeerInterface*, std::vector<Received>> m_inboxes;
 };
 

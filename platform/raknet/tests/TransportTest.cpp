@@ -193,6 +193,62 @@ TEST(Transport, SilentPeerIsReportedLostAs22AfterTheTimeout) {
     EXPECT_EQ(net.First(client, ID_CONNECTION_LOST)->guid, serverGuid);
 }
 
+// A stalled peer (a level loading, a machine swapping) is kept until the time-out however quick the link
+// was before, and is resent to at least every second while it is silent, so that what it missed reaches it
+// soon after it wakes even when the stall swallowed the datagrams.
+TEST(Transport, StalledPeerIsKeptAndResentToEverySecond) {
+    Loopback net;
+    RakPeerInterface* server = net.AddServer();
+    RakPeerInterface* client = net.AddClient();
+    ASSERT_TRUE(net.Connect(client, server));
+    const RakNetGUID serverGuid = server->GetMyGUID();
+    // Quick round trips teach ENet a round-trip time of about a millisecond, the start of its back-off.
+    for (unsigned i = 0; i < 200; ++i) {
+        ASSERT_NE(
+            SendBytes(client, {kGameId, static_cast<unsigned char>(i)}, RELIABLE_ORDERED, 0, serverGuid), 0u);
+        ASSERT_TRUE(net.Until([&] { return net.Count(server, kGameId) == i + 1; }));
+    }
+
+    net.Pause(server, true);
+    ASSERT_NE(SendBytes(client, {kGameId, 0xEE}, RELIABLE_ORDERED, 0, serverGuid), 0u);
+    net.Until([] { return false; }, 3000);
+    const std::uint64_t sentBefore = client->GetTransportTotals().datagramsSent;
+    net.Until([] { return false; }, 4000);
+    const std::uint64_t sentDuring = client->GetTransportTotals().datagramsSent - sentBefore;
+    EXPECT_GE(sentDuring, 3u) << "resends in the last four seconds of a seven-second stall";
+
+    net.Pause(server, false);
+    ASSERT_TRUE(net.Until([&] { return net.Count(server, kGameId) == 201; }));
+    EXPECT_EQ(net.Inbox(server).back().data, (Bytes{kGameId, 0xEE}));
+    net.Until([] { return false; }, 200);
+    EXPECT_EQ(net.Count(server, kGameId), 201u);
+    EXPECT_EQ(net.Count(client, ID_CONNECTION_LOST), 0u);
+    EXPECT_EQ(net.Count(server, ID_CONNECTION_LOST), 0u);
+}
+
+// An attempt is resent evenly over its attempts and interval, so a server that starts listening late in
+// the attempt is still reached.
+TEST(Transport, AttemptReachesAServerThatStartsListeningLate) {
+    Loopback net;
+    RakPeerInterface* client = net.AddClient();
+    unsigned short port = 0;
+    {
+        RawEnetHost closed;
+        port = closed.Port();
+    }
+    ASSERT_EQ(client->Connect("127.0.0.1", port, nullptr, 0, nullptr, 0, 6, 1000),
+              CONNECTION_ATTEMPT_STARTED);
+    net.Until([] { return false; }, 3800);
+    RakPeerInterface* server = net.AddServer(8, port);
+    ASSERT_EQ(Loopback::PortOf(server), port);
+    EXPECT_TRUE(net.Until([&] {
+        return net.Count(client, ID_CONNECTION_REQUEST_ACCEPTED) == 1 ||
+               net.Count(client, ID_CONNECTION_ATTEMPT_FAILED) == 1;
+    }));
+    EXPECT_EQ(net.Count(client, ID_CONNECTION_REQUEST_ACCEPTED), 1u);
+    EXPECT_EQ(net.Count(server, ID_NEW_INCOMING_CONNECTION), 1u);
+}
+
 TEST(Transport, NinthClientIsRefusedWith20) {
     Loopback net;
     RakPeerInterface* server = net.AddServer(8);
