@@ -9,6 +9,9 @@ namespace {
 
 std::unique_ptr<Input> s_input;
 
+// More characters than anybody types in one frame; the rest of a flood is dropped.
+constexpr std::size_t kMaxTypedPerFrame = 64;
+
 void Release(int& state) {
     if (state == KEY_RELEASED) {
         state = KEY_UP;
@@ -65,7 +68,9 @@ void Input::HandleMessage(const WindowEvent& event) {
             }
             break;
         case WindowEvent::Type::Character:
-            m_typedCharacter = event.code;
+            if (m_typedCharacters.size() < kMaxTypedPerFrame) {
+                m_typedCharacters.push_back(event.code);
+            }
             break;
         case WindowEvent::Type::MouseMove:
             m_previousMouseX = m_mouseX;
@@ -97,7 +102,7 @@ void Input::EndFrame() {
     for (KeyEntry& key : m_keys) {
         Release(key.state);
     }
-    m_typedCharacter = 0;
+    m_typedCharacters.clear();
 }
 
 int Input::GetKeyState(int code) const {

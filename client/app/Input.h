@@ -1,12 +1,13 @@
-// The client's input record: the registered keys, both mouse buttons, the mouse position and the last typed
-// character. The message loop feeds it every window message; the application ages it once at the end of
-// every frame; everything else polls it.
+// The client's input record: the registered keys, both mouse buttons, the mouse position and the characters
+// typed this frame. The message loop feeds it every window message; the application ages it once at the end
+// of every frame; everything else polls it.
 //
 // A key or button is KEY_DOWN while held, KEY_RELEASED for the one frame in which it was let go, and KEY_UP
 // otherwise. Auto-repeat keeps a held key down; actions that must happen once per press act on KEY_RELEASED.
 #pragma once
 
 #include <deque>
+#include <vector>
 
 #include "client/app/WindowEvent.h"
 
@@ -52,7 +53,9 @@ public:
     int GetPreviousMouseX() const { return m_previousMouseX; }
     int GetPreviousMouseY() const { return m_previousMouseY; }
     // The character of the last character message of this frame, 0 if none.
-    int GetTypedCharacter() const { return m_typedCharacter; }
+    int GetTypedCharacter() const { return m_typedCharacters.empty() ? 0 : m_typedCharacters.back(); }
+    // Every character typed this frame, in order: a fast typist or a pasted text can bring several.
+    const std::vector<int>& GetTypedCharacters() const { return m_typedCharacters; }
 
     // The ground point under the mouse, written by the match.
     float mouseWorldX = 0.0f;
@@ -68,5 +71,5 @@ private:
     int m_mouseY = 0;
     int m_previousMouseX = 0;
     int m_previousMouseY = 0;
-    int m_typedCharacter = 0;
+    std::vector<int> m_typedCharacters;
 };

@@ -13,7 +13,7 @@ WidgetInput ReadWidgetInput(double deltaTime) {
         -(static_cast<float>(input.GetMouseY()) - (static_cast<float>(globals.windowHeight) * 0.5f -
                                                    (globals.captionHeight + globals.borderWidth) * 0.5f));
     widgets.click = input.GetLeftButton() == KEY_RELEASED;
-    widgets.typedCharacter = input.GetTypedCharacter();
+    widgets.typedCharacters = input.GetTypedCharacters();
     widgets.deltaTime = deltaTime;
     return widgets;
 }

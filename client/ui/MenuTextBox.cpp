@@ -54,8 +54,11 @@ void MenuTextBox::Update(const WidgetInput& input) {
         m_caretShown = !m_caretShown;
         changed = true;
     }
-    if (input.typedCharacter != 0) {
-        Type(input.typedCharacter);
+    for (const int character : input.typedCharacters) {
+        if (!m_focused) {
+            break;  // return ended the entry; what follows it is not for this box
+        }
+        Type(character);
         changed = true;
     }
     if (changed) {

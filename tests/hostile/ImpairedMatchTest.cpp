@@ -98,8 +98,8 @@ TEST(ImpairedNetwork, EightBotsFinishAMatchThroughLossDuplicationAndDelay) {
 
     // Every process ran on the impaired network.
     EXPECT_EQ(CountOccurrences(said, "OMBRIN_NET_IMPAIR: loss 0.1, duplicates 0.02, delay 50 ms"), 3) << said;
-    ASSERT_EQ(redStatus, 0) << red.Output() << said;
-    ASSERT_EQ(blueStatus, 0) << blue.Output() << said;
+    ASSERT_EQ(redStatus, 0) << red.Output() << blue.Output() << said;
+    ASSERT_EQ(blueStatus, 0) << blue.Output() << red.Output() << said;
     for (const BotProcess* bots : {&red, &blue}) {
         EXPECT_NE(bots->Output().find("MATCH WON "), std::string::npos) << bots->Output();
         EXPECT_NE(bots->Output().find("NEXT LEVEL JOINED"), std::string::npos) << bots->Output();

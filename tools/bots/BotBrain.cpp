@@ -12,6 +12,8 @@ constexpr float kThrowRange = 20.0f;
 constexpr float kRangedRange = 28.0f;
 // Distance kept to the target while strafing.
 constexpr float kFightDistance = 6.0f;
+// A last known place this close has been looked at.
+constexpr float kSearchedRadius = 2.0f;
 
 Ground Nearest(Ground from, const std::vector<Ground>& points) {
     Ground best = points.front();
@@ -43,12 +45,23 @@ BotIntent BotBrain::Think(const ArenaMap& map, const BotView& view, double dt) {
 
     if (view.suddenDeath) {
         const float edge = kSafeHalfSize - 2.0f;
-        intent.goal = {std::clamp(view.position.x, -edge, edge), std::clamp(view.position.z, -edge, edge)};
+        const auto inSquare = [edge](Ground g) {
+            return Ground{std::clamp(g.x, -edge, edge), std::clamp(g.z, -edge, edge)};
+        };
         if (std::fabs(view.position.x) > edge || std::fabs(view.position.z) > edge) {
             intent.goal = {0.0f, 0.0f};
         } else if (target) {
-            intent.goal = {std::clamp(target->position.x, -edge, edge),
-                           std::clamp(target->position.z, -edge, edge)};
+            intent.goal = inSquare(target->position);
+        } else {
+            // Nobody in sight: go looking inside the square. Waiting would let two bots hidden from each
+            // other behind cover hold the round open for good.
+            intent.goal = inSquare(intent.goal);
+            if (!view.knownEnemies.empty()) {
+                const Ground known = inSquare(Nearest(view.position, view.knownEnemies));
+                if (Distance(view.position, known) > kSearchedRadius) {
+                    intent.goal = known;
+                }
+            }
         }
     } else if (low && !view.runes.empty()) {
         intent.goal = Nearest(view.position, view.runes);

@@ -1,6 +1,7 @@
 // A bot's decisions, one call per report tick: where to walk, where to look and which ability to use.
 // Seek the nearest enemy, strafe around it at the range of its weapons, retreat (or fetch the heal rune) when
-// low, take runes when nobody is in sight, and hold the centre square during sudden death.
+// low, take runes when nobody is in sight, and during sudden death fight inside the centre square, seeking
+// the enemies there when none is in sight.
 #pragma once
 
 #include <cstdint>

@@ -89,9 +89,12 @@ TEST_F(InputTest, TypedCharacterLastsOneFrameAndLeavesTheKeyAlone) {
     m_input.HandleMessage(Event(Type::Character, 'a'));
     m_input.HandleMessage(Event(Type::Character, 'b'));
     EXPECT_EQ(m_input.GetTypedCharacter(), 'b');
+    EXPECT_EQ(m_input.GetTypedCharacters(), (std::vector<int>{'a', 'b'}))
+        << "no character of a frame is lost";
     EXPECT_EQ(m_input.GetKeyState('A'), KEY_DOWN);
     m_input.EndFrame();
     EXPECT_EQ(m_input.GetTypedCharacter(), 0);
+    EXPECT_TRUE(m_input.GetTypedCharacters().empty());
     EXPECT_EQ(m_input.GetKeyState('A'), KEY_DOWN);
 }
 

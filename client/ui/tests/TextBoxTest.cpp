@@ -91,6 +91,14 @@ TEST_F(TextBoxTest, StartsWithTheInitialTextCutToItsCapacityWithoutControlCharac
     }
 }
 
+TEST_F(TextBoxTest, EveryCharacterOfAFrameIsTypedUntilReturn) {
+    m_box.Update(WidgetInput{0.0f, 0.0f, false, {'J', 'u', 'n', 8, 'o'}, 0.0});
+    EXPECT_EQ(m_box.GetText(), "Juo");
+    m_box.Update(WidgetInput{0.0f, 0.0f, false, {'n', 13, 'x'}, 0.0});
+    EXPECT_FALSE(m_box.IsFocused());
+    EXPECT_EQ(m_box.GetText(), "Juon") << "what follows return is not typed into the box";
+}
+
 TEST_F(TextBoxTest, AClickElsewhereEndsTypingAndHidesTheCaret) {
     Type({'J', 'u', 'n'});
     EXPECT_TRUE(m_box.IsCaretShown()) << "the caret shows at once when the box is clicked";
@@ -107,7 +115,7 @@ TEST_F(TextBoxTest, TheCaretBlinksHalfASecondOnAndHalfASecondOff) {
     bool shown = m_box.IsCaretShown();
     ASSERT_TRUE(shown);
     for (int frame = 1; frame <= 64 * 4; ++frame) {
-        m_box.Update(WidgetInput{0.0f, 0.0f, false, 0, kFrame});
+        m_box.Update(WidgetInput{0.0f, 0.0f, false, {}, kFrame});
         if (m_box.IsCaretShown() != shown) {
             shown = m_box.IsCaretShown();
             flips.push_back(frame * kFrame);

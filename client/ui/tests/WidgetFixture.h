@@ -22,10 +22,10 @@ protected:
         Lumaspace::GE::GetInstance()->Shutdown();
     }
 
-    static WidgetInput ClickAt(float x, float y) { return WidgetInput{x, y, true, 0, 0.0}; }
-    static WidgetInput MouseAt(float x, float y) { return WidgetInput{x, y, false, 0, 0.0}; }
+    static WidgetInput ClickAt(float x, float y) { return WidgetInput{x, y, true, {}, 0.0}; }
+    static WidgetInput MouseAt(float x, float y) { return WidgetInput{x, y, false, {}, 0.0}; }
     static WidgetInput Typed(int character, double deltaTime = 0.0) {
-        return WidgetInput{0.0f, 0.0f, false, character, deltaTime};
+        return WidgetInput{0.0f, 0.0f, false, {character}, deltaTime};
     }
 };
 

@@ -98,12 +98,12 @@ TEST_F(WidgetTest, CreditsScrollUpAt130PixelsPerSecondUntilReset) {
     credits.AddButton(-479.5f, -334.0f, 301.0f, 98.0f, "../Ombrin/2DTextures/GUI/back.png", 0);
     credits.InitializeTexts("First", -600.0f, "Second", -1000.0f);
     for (int frame = 0; frame < 4; ++frame) {
-        EXPECT_EQ(credits.Update(WidgetInput{0.0f, 0.0f, false, 0, 0.25}).code, MenuAction::kNothing);
+        EXPECT_EQ(credits.Update(WidgetInput{0.0f, 0.0f, false, {}, 0.25}).code, MenuAction::kNothing);
     }
     EXPECT_FLOAT_EQ(credits.Text(0).GetY(), -600.0f + 130.0f);
     EXPECT_FLOAT_EQ(credits.Text(1).GetY(), -1000.0f + 130.0f);
 
-    const MenuAction back = credits.Update(WidgetInput{-479.5f, -334.0f, true, 0, 0.5});
+    const MenuAction back = credits.Update(WidgetInput{-479.5f, -334.0f, true, {}, 0.5});
     EXPECT_EQ(back.code, 0);
     EXPECT_FLOAT_EQ(credits.Text(0).GetY(), -600.0f + 195.0f) << "the texts move in the frame of a click";
 

@@ -70,8 +70,8 @@ TEST(BotMatch, EightBotsPlayAMatchAndFollowTheServerToTheNextLevel) {
     ASSERT_TRUE(blue.Start({"--count", "4", "--port", portText, "--team", "blue", "--seed", "22", "--matches",
                             "1", "--name", "Blue"},
                            game.WorkingDirectory()));
-    ASSERT_EQ(red.WaitForExit(kMatchTimeoutMs), 0) << red.Output();
-    ASSERT_EQ(blue.WaitForExit(kProcessTimeoutMs), 0) << blue.Output();
+    ASSERT_EQ(red.WaitForExit(kMatchTimeoutMs), 0) << red.Output() << blue.Output();
+    ASSERT_EQ(blue.WaitForExit(kProcessTimeoutMs), 0) << blue.Output() << red.Output();
 
     for (const BotProcess* bots : {&red, &blue}) {
         EXPECT_NE(bots->Output().find("MATCH WON "), std::string::npos) << bots->Output();
