@@ -1,15 +1,15 @@
 #include "client/app/ServerLauncher.h"
 
+#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <thread>
-
-extern char** environ;
 
 ServerLauncher::~ServerLauncher() {
     Stop();
@@ -27,10 +27,46 @@ bool ServerLauncher::Start(const std::vector<std::string>& arguments) {
         argv.push_back(text.data());
     }
     argv.push_back(nullptr);
-    pid_t pid = -1;
-    const int result = posix_spawn(&pid, m_program.c_str(), nullptr, nullptr, argv.data(), environ);
-    if (result != 0) {
-        m_lastError = m_program + ": " + std::strerror(result);
+    // The child reports a failed exec through a pipe that closes by itself when the exec succeeds.
+    int errorPipe[2];
+    if (pipe2(errorPipe, O_CLOEXEC) != 0) {
+        m_lastError = m_program + ": " + std::strerror(errno);
+        return false;
+    }
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(errorPipe[0]);
+        // The server ends with the client even when the client dies without stopping it (a crash, a kill),
+        // so that it does not go on holding the port for the next host.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        int error = ESRCH;  // the client is already gone
+        if (getppid() == parent) {
+            execv(m_program.c_str(), argv.data());
+            error = errno;
+        }
+        ssize_t written = 0;
+        do {
+            written = write(errorPipe[1], &error, sizeof(error));
+        } while (written < 0 && errno == EINTR);
+        _exit(127);
+    }
+    close(errorPipe[1]);
+    if (pid < 0) {
+        m_lastError = m_program + ": " + std::strerror(errno);
+        close(errorPipe[0]);
+        return false;
+    }
+    int childError = 0;
+    ssize_t got = 0;
+    do {
+        got = read(errorPipe[0], &childError, sizeof(childError));
+    } while (got < 0 && errno == EINTR);
+    close(errorPipe[0]);
+    if (got == static_cast<ssize_t>(sizeof(childError))) {
+        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        m_lastError = m_program + ": " + std::strerror(childError);
         return false;
     }
     m_pid = pid;

@@ -1,6 +1,7 @@
 // Starts the game server program for the menu's host action and looks after it: the child is reaped when it
 // ends, and stopped (asked first, then forced) when the launcher is stopped or destroyed, so that no server
-// the client started outlives the client.
+// the client started outlives the client. Should the client die without stopping it, the server is sent
+// SIGTERM by the system.
 #pragma once
 
 #include <sys/types.h>

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 #include "client/app/ClientOptions.h"
@@ -95,6 +98,36 @@ TEST_F(ServerLauncherTest, StopEndsAServerThatIgnoresTheRequest) {
     EXPECT_FALSE(launcher.IsRunning());
     EXPECT_EQ(launcher.ExitStatus(), 128 + SIGKILL);
     EXPECT_TRUE(Gone(pid));
+}
+
+TEST_F(ServerLauncherTest, TheServerEndsWhenTheClientIsKilled) {
+    Script("Server", "echo $$ > server.pid\nexec sleep 30");
+    const pid_t client = fork();
+    ASSERT_GE(client, 0);
+    if (client == 0) {
+        // A client that hosts and is then killed before it can stop its server.
+        ServerLauncher launcher("./Server");
+        if (launcher.Start({})) {
+            pause();
+        }
+        _exit(1);
+    }
+    ASSERT_TRUE(Await("server.pid"));
+    kill(client, SIGKILL);
+    waitpid(client, nullptr, 0);
+    const std::string server = "/proc/" + std::to_string(std::stoi(ReadFile(m_layout.Bin() / "server.pid")));
+    // Orphaned, the server is reaped by whoever adopts it; until then it shows as a zombie.
+    const auto ended = [&] {
+        std::ifstream file(server + "/stat");  // procfs files report no size: read to the end
+        const std::string stat{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        const std::size_t state = stat.rfind(')');
+        return stat.empty() || (state != std::string::npos && stat.compare(state, 3, ") Z") == 0);
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!ended() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_TRUE(ended()) << "the hosted server outlived the killed client";
 }
 
 TEST(ClientOptionsTest, TakesAServerPortAndRefusesAnythingElse) {
