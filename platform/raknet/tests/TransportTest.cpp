@@ -50,6 +50,12 @@ public:
     unsigned char dropId = 0xFF;
 };
 
+// A loopback port nobody listens on (one just given up by a host).
+unsigned short UnusedPort() {
+    RawEnetHost closed;
+    return closed.Port();
+}
+
 }  // namespace
 
 TEST(Transport, ConnectionIsReportedOnBothSidesWithTheOtherSidesGuid) {
@@ -231,11 +237,7 @@ TEST(Transport, StalledPeerIsKeptAndResentToEverySecond) {
 TEST(Transport, AttemptReachesAServerThatStartsListeningLate) {
     Loopback net;
     RakPeerInterface* client = net.AddClient();
-    unsigned short port = 0;
-    {
-        RawEnetHost closed;
-        port = closed.Port();
-    }
+    const unsigned short port = UnusedPort();
     ASSERT_EQ(client->Connect("127.0.0.1", port, nullptr, 0, nullptr, 0, 6, 1000),
               CONNECTION_ATTEMPT_STARTED);
     net.Until([] { return false; }, 3800);
@@ -291,12 +293,7 @@ TEST(Transport, WrongProtocolTagIsRefusedWith25) {
 TEST(Transport, AttemptWithNobodyListeningFailsWith17) {
     Loopback net;
     RakPeerInterface* client = net.AddClient();
-    unsigned short unusedPort = 0;
-    {
-        RawEnetHost closed;
-        unusedPort = closed.Port();
-    }
-    ASSERT_EQ(client->Connect("127.0.0.1", unusedPort, nullptr, 0, nullptr, 0, 3, 100),
+    ASSERT_EQ(client->Connect("127.0.0.1", UnusedPort(), nullptr, 0, nullptr, 0, 3, 100),
               CONNECTION_ATTEMPT_STARTED);
     ASSERT_TRUE(net.Until([&] { return net.Count(client, ID_CONNECTION_ATTEMPT_FAILED) == 1; }));
     EXPECT_EQ(client->Connect("", 1, nullptr, 0), INVALID_PARAMETER);
