@@ -18,6 +18,10 @@ namespace {
 std::atomic<std::size_t> g_largestAllocation{0};
 }  // namespace
 
+// The replacements below pair malloc with free; GCC's optimiser inlines them into callers and then mistakes
+// the pair for a new/free mismatch.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 void* operator new(std::size_t size) {
     std::size_t seen = g_largestAllocation.load();
     while (size > seen && !g_largestAllocation.compare_exchange_weak(seen, size)) {

@@ -9,7 +9,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <thread>
 
 #include "client/app/ClientOptions.h"
@@ -118,8 +117,9 @@ TEST_F(ServerLauncherTest, TheServerEndsWhenTheClientIsKilled) {
     const std::string server = "/proc/" + std::to_string(std::stoi(ReadFile(m_layout.Bin() / "server.pid")));
     // Orphaned, the server is reaped by whoever adopts it; until then it shows as a zombie.
     const auto ended = [&] {
-        std::ifstream file(server + "/stat");  // procfs files report no size: read to the end
-        const std::string stat{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        std::ifstream file(server + "/stat");  // procfs files report no size: read the line as it comes
+        std::string stat;
+        std::getline(file, stat);
         const std::size_t state = stat.rfind(')');
         return stat.empty() || (state != std::string::npos && stat.compare(state, 3, ") Z") == 0);
     };

@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -17,8 +16,9 @@ std::map<std::string, std::string> ReadTree(const std::filesystem::path& folder)
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
         if (entry.is_regular_file()) {
             std::ifstream file(entry.path(), std::ios::binary);
-            files[std::filesystem::relative(entry.path(), folder).string()] =
-                std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+            std::ostringstream bytes;
+            bytes << file.rdbuf();
+            files[std::filesystem::relative(entry.path(), folder).string()] = bytes.str();
         }
     }
     return files;
