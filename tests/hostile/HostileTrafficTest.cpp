@@ -89,13 +89,8 @@ TEST(HostileTraffic, BotsFinishTheirMatchWhileAClientAttacksAndConnectionsFlood)
 
     BotProcess red;
     BotProcess blue;
-    const std::string portText = std::to_string(port);
-    ASSERT_TRUE(red.Start({"--count", "3", "--port", portText, "--team", "red", "--seed", "31", "--matches",
-                           "1", "--name", "Red"},
-                          game.WorkingDirectory()));
-    ASSERT_TRUE(blue.Start({"--count", "4", "--port", portText, "--team", "blue", "--seed", "42", "--matches",
-                            "1", "--name", "Blue"},
-                           game.WorkingDirectory()));
+    ASSERT_TRUE(red.StartTeam("red", 3, port, 31, game.WorkingDirectory()));
+    ASSERT_TRUE(blue.StartTeam("blue", 4, port, 42, game.WorkingDirectory()));
 
     std::atomic<bool> stop{false};
     AttackReport attack;

@@ -79,13 +79,8 @@ TEST(ImpairedNetwork, EightBotsFinishAMatchThroughLossDuplicationAndDelay) {
         const ChildStandardError redirect(errors);
         ASSERT_TRUE(server.Start({"--port", "0", "--time-scale", kTimeScale}, game.WorkingDirectory()));
         port = server.ReadPort(kProcessTimeoutMs);
-        const std::string portText = std::to_string(port);
-        ASSERT_TRUE(red.Start({"--count", "4", "--port", portText, "--team", "red", "--seed", "13",
-                               "--matches", "1", "--name", "Red"},
-                              game.WorkingDirectory()));
-        ASSERT_TRUE(blue.Start({"--count", "4", "--port", portText, "--team", "blue", "--seed", "24",
-                                "--matches", "1", "--name", "Blue"},
-                               game.WorkingDirectory()));
+        ASSERT_TRUE(red.StartTeam("red", 4, port, 13, game.WorkingDirectory()));
+        ASSERT_TRUE(blue.StartTeam("blue", 4, port, 24, game.WorkingDirectory()));
     }
     unsetenv("OMBRIN_NET_IMPAIR");
     ASSERT_NE(port, 0) << server.Output();

@@ -63,13 +63,8 @@ TEST(BotMatch, EightBotsPlayAMatchAndFollowTheServerToTheNextLevel) {
 
     BotProcess red;
     BotProcess blue;
-    const std::string portText = std::to_string(port);
-    ASSERT_TRUE(red.Start({"--count", "4", "--port", portText, "--team", "red", "--seed", "11", "--matches",
-                           "1", "--name", "Red"},
-                          game.WorkingDirectory()));
-    ASSERT_TRUE(blue.Start({"--count", "4", "--port", portText, "--team", "blue", "--seed", "22", "--matches",
-                            "1", "--name", "Blue"},
-                           game.WorkingDirectory()));
+    ASSERT_TRUE(red.StartTeam("red", 4, port, 11, game.WorkingDirectory()));
+    ASSERT_TRUE(blue.StartTeam("blue", 4, port, 22, game.WorkingDirectory()));
     ASSERT_EQ(red.WaitForExit(kMatchTimeoutMs), 0) << red.Output() << blue.Output();
     ASSERT_EQ(blue.WaitForExit(kProcessTimeoutMs), 0) << blue.Output() << red.Output();
 

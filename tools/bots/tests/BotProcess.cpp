@@ -71,3 +71,14 @@ int BotProcess::WaitForExit(int timeoutMs) {
     m_pid = -1;
     return -1;
 }
+
+bool BotProcess::StartTeam(const std::string& team, int count, unsigned short port, int seed,
+                           const std::string& workingDirectory) {
+    std::string name = team;
+    if (!name.empty()) {
+        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    }
+    return Start({"--count", std::to_string(count), "--port", std::to_string(port), "--team", team, "--seed",
+                  std::to_string(seed), "--matches", "1", "--name", name},
+                 workingDirectory);
+}

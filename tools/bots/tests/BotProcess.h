@@ -10,6 +10,10 @@ class BotProcess {
 public:
     ~BotProcess();
     bool Start(const std::vector<std::string>& arguments, const std::string& workingDirectory);
+    // Starts count bots of one team ("red" or "blue") that play one match and follow the server to the next
+    // level, named after the team: Red1, Red2, ... or Blue1, Blue2, ...
+    bool StartTeam(const std::string& team, int count, unsigned short port, int seed,
+                   const std::string& workingDirectory);
     // Reads the console until the program ends; its exit status, or -1 when it has not ended within
     // timeoutMs (it is then killed).
     int WaitForExit(int timeoutMs);
