@@ -57,7 +57,7 @@ bool BotSession::Connect(const std::string& host, unsigned short port) {
 }
 
 void BotSession::Leave() {
-    if (m_phase != Phase::Failed && m_phase != Phase::ServerGone) {
+    if (!IsGone()) {
         m_peer->CloseConnection(m_server, true);
         m_peer->WaitForIncoming(50);
     }

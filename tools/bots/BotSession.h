@@ -51,13 +51,14 @@ public:
     void Update(double dt);
     void Leave();
 
-    Phase GetPhase() const { return m_phase; }
     const BotStats& Stats() const { return m_stats; }
     const std::string& Name() const { return m_setup.name; }
     std::int32_t Team() const { return m_team; }
     int MatchesFinished() const { return static_cast<int>(m_stats.matchWinners.size()); }
     // True once this bot stands in a match on the level it was sent to by the latest ID_NEW_LEVEL.
     bool PlayingAfterNewLevel() const { return m_phase == Phase::Playing && m_levelsSinceStart > 0; }
+    // True once the connection failed or was lost: the bot plays no more.
+    bool IsGone() const { return m_phase == Phase::Failed || m_phase == Phase::ServerGone; }
     // Called with one line per match event (round and match won, new level); only set on one bot.
     std::function<void(const std::string&)> onEvent;
 

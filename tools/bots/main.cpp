@@ -2,6 +2,7 @@
 // until --duration passes or after --matches matches. One console line per match event; one STATS line per
 // bot at the end. A bot whose connection fails or is lost says so on standard error and the rest play on;
 // the program then exits with status 1 ("BOTS LOST n"), or at once when every bot is gone ("SERVER GONE").
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -80,7 +81,6 @@ int main(int argc, char** argv) {
     auto last = started;
     double lingering = -1.0;
     int status = 0;
-    std::size_t lost = 0;
     while (!g_quit) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
         const auto now = Clock::now();
@@ -90,15 +90,13 @@ int main(int argc, char** argv) {
         bool allThrough = options.matches > 0;
         for (const auto& bot : bots) {
             bot->Update(dt);
-            const BotSession::Phase phase = bot->GetPhase();
-            if (phase == BotSession::Phase::Failed || phase == BotSession::Phase::ServerGone) {
+            if (bot->IsGone()) {
                 ++gone;  // a bot that lost its connection no longer holds the others back
                 continue;
             }
             allThrough =
                 allThrough && bot->MatchesFinished() >= options.matches && bot->PlayingAfterNewLevel();
         }
-        lost = gone;
         if (gone == bots.size()) {
             std::printf("SERVER GONE\n");
             status = 1;
@@ -116,8 +114,9 @@ int main(int argc, char** argv) {
             break;
         }
     }
+    const auto lost = std::count_if(bots.begin(), bots.end(), [](const auto& bot) { return bot->IsGone(); });
     if (status == 0 && lost > 0) {
-        std::printf("BOTS LOST %zu\n", lost);
+        std::printf("BOTS LOST %td\n", lost);
         status = 1;
     }
     for (const auto& bot : bots) {
