@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "RenderBackend.h"
+#include "SceneData.h"
 #include "gl/GLBackend.h"
 #include "null/NullBackend.h"
 #include "text/TextStore.h"
@@ -56,9 +57,12 @@ bool GE::Start(std::unique_ptr<RenderBackend> backend, SDL_Window* window, float
         m_diagnostics.Compose("The window and screen sizes given to Initialize must be at least 1 x 1.");
         return false;
     }
-    const BackendSetup setup{window, windowWidth, windowHeight, screenWidth, screenHeight, fullScreen};
+    m_scene = std::make_unique<SceneData>();
+    const BackendSetup setup{window,       windowWidth, windowHeight, screenWidth,
+                             screenHeight, fullScreen,  m_scene.get()};
     if (!backend->Initialize(setup)) {
         backend->Shutdown();
+        m_scene.reset();
         return false;
     }
     m_backend = std::move(backend);
@@ -76,6 +80,7 @@ void GE::Shutdown() {
         m_backend->Shutdown();
         m_backend.reset();
     }
+    m_scene.reset();
     m_text.reset();
     if (s_instance == this) {
         s_instance = nullptr;

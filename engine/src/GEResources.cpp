@@ -31,6 +31,26 @@ BufferHandle GE::CreateBuffer(BUFFERTYPE type, const std::vector<Vertex>& vertic
     return buffer;
 }
 
+BufferHandle GE::CreateBuffer(BUFFERTYPE type, std::span<const std::byte> vertexBytes) {
+    if (!m_backend) {
+        return {};
+    }
+    if (type != BUFFERTYPE_STATIC && type != BUFFERTYPE_ANIMATED) {
+        m_diagnostics.Compose("Invalid buffer type passed to CreateBuffer().");
+        m_diagnostics.Compose("Failed to create buffer.");
+        return {};
+    }
+    const std::size_t stride = type == BUFFERTYPE_STATIC ? sizeof(Vertex) : sizeof(VertexAnimated);
+    BufferHandle buffer;
+    if (!vertexBytes.empty() && vertexBytes.size() % stride == 0) {
+        buffer = m_backend->CreateBuffer(type, vertexBytes);
+    }
+    if (!buffer) {
+        m_diagnostics.Compose("Failed to create buffer.");
+    }
+    return buffer;
+}
+
 BufferHandle GE::CreateDynamicBuffer(std::size_t byteWidth) {
     if (!m_backend) {
         return {};

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "EngineCommands.h"
 #include "Lumagrid/EngineTypes.h"
 #include "Lumagrid/Handles.h"
 #include "Lumagrid/ImageRGBA.h"
@@ -19,6 +20,7 @@ struct SDL_Window;
 namespace Lumaspace {
 
 struct TextLayout;
+struct SceneData;
 
 struct BackendSetup {
     SDL_Window* window = nullptr;
@@ -27,6 +29,8 @@ struct BackendSetup {
     float screenWidth = 0.0f;
     float screenHeight = 0.0f;
     bool fullScreen = false;
+    // The engine's scene state, which outlives the back end; the back end reads it while it draws.
+    const SceneData* scene = nullptr;
 };
 
 class RenderBackend {
@@ -65,6 +69,12 @@ public:
     virtual void BeginRenderToShadowMap() = 0;
     virtual TextureHandle GetPostProcessingTexture1() const = 0;
     virtual TextureHandle GetPostProcessingTexture2() const = 0;
+
+    // The scene, composition, line-of-sight and effect operations (EngineCommands.h). GE has already
+    // checked the arguments and updated SceneData.
+    virtual void Execute(const command::Command& command) = 0;
+    // The shadow map's colour target as the scene passes sample it.
+    virtual TextureHandle GetShadowMap() const = 0;
 
     // GUI pipeline.
     virtual void PrepareRenderGUI() = 0;

@@ -31,6 +31,7 @@ TEST_F(EngineStartupTest, ReportsVersionAndShadowMapSize) {
 }
 
 TEST_F(EngineStartupTest, FullscreenSwitchKeepsTheBackBufferAndRescalesTheGUI) {
+    SDL_SetWindowPosition(m_window, 40, 30);
     ASSERT_TRUE(m_engine->ToggleFullscreen(true, 2 * kWindowWidth, 2 * kWindowHeight)) << Diagnostics();
     EXPECT_TRUE(m_engine->HasScreenChanged());
     m_engine->ScreenChangeHandled();
@@ -47,7 +48,19 @@ TEST_F(EngineStartupTest, FullscreenSwitchKeepsTheBackBufferAndRescalesTheGUI) {
         lit += frame.At(column, kWindowHeight / 2)[0] == 255 ? 1 : 0;
     }
     EXPECT_EQ(lit, 32);
+
+    // Leaving full screen puts the window back at the top left corner with the windowed size.
     EXPECT_TRUE(m_engine->ToggleFullscreen(false, kWindowWidth, kWindowHeight)) << Diagnostics();
+    int x = -1;
+    int y = -1;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowPosition(m_window, &x, &y);
+    SDL_GetWindowSize(m_window, &width, &height);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 0);
+    EXPECT_EQ(width, kWindowWidth);
+    EXPECT_EQ(height, kWindowHeight);
 }
 
 TEST(EngineStartupFailureTest, WithoutAUsableWindowInitializeFailsAndSaysWhy) {

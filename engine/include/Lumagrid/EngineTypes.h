@@ -63,6 +63,28 @@ struct VertexAnimated {
     std::uint8_t boneIndices[4] = {};
 };
 
+// One sample of a trail as its ribbon pass reads it (48 bytes): where the owner was, which way it faced
+// (radians about y), the ribbon's width, the sample's lifetime and age in seconds, its colour, and 1 for the
+// segment end that trails behind the owner.
+struct TrailPoint {
+    glm::vec3 position{0.0f};
+    float angle = 0.0f;
+    float width = 0.0f;
+    float lifetime = 0.0f;
+    float age = 0.0f;
+    glm::vec4 colour{0.0f};
+    float tail = 0.0f;
+};
+
+// A vertex of a textured world sheet (the sudden-death sheet): position and texture coordinate, 20 bytes.
+struct SheetVertex {
+    glm::vec3 position{0.0f};
+    glm::vec2 uv{0.0f};
+};
+
+// The most bone matrices one skinned draw takes; longer lists are cut to this many.
+inline constexpr std::size_t kMaxBones = 30;
+
 // Which vector CreateBuffer reads.
 enum BUFFERTYPE : std::int32_t {
     BUFFERTYPE_STATIC = 0,
@@ -77,6 +99,9 @@ static_assert(sizeof(DirectionalLight) == 80);
 static_assert(sizeof(Vertex) == 44);
 static_assert(offsetof(Vertex, texcoord) == 12 && offsetof(Vertex, normal) == 20 &&
               offsetof(Vertex, tangent) == 32);
+static_assert(sizeof(TrailPoint) == 48 && offsetof(TrailPoint, colour) == 28 &&
+              offsetof(TrailPoint, tail) == 44);
+static_assert(sizeof(SheetVertex) == 20);
 static_assert(sizeof(VertexAnimated) == 60);
 static_assert(offsetof(VertexAnimated, weights) == 44 && offsetof(VertexAnimated, boneIndices) == 56);
 

@@ -29,6 +29,7 @@ namespace Lumaspace {
 
 class RenderBackend;
 class TextStore;
+struct SceneData;
 
 class GE {
 public:
@@ -94,6 +95,116 @@ public:
     TextureHandle GetPostProcessingTexture1() const;  // G-buffer 0
     TextureHandle GetPostProcessingTexture2() const;  // G-buffer 1
 
+    // ---- Scene and depth pipelines --------------------------------------------------------------------
+    // Prepare operations bind a pipeline for the render operations after them; a render operation draws one
+    // object (count vertices of buffer, moved by world) with whatever pipeline is bound. Bone lists hold at
+    // most kMaxBones matrices (longer ones are cut), as given by the animation (not transposed).
+    void PrepareRenderAnimated();
+    void RenderAnimated(BufferHandle buffer, int count, const glm::mat4& world, TextureHandle texture,
+                        TextureHandle normalMap, std::span<const glm::mat4> bones);
+    void PrepareRenderScene();
+    void RenderScene(BufferHandle buffer, int count, const glm::mat4& world, TextureHandle texture,
+                     TextureHandle normalMap);
+    // Draws with the instance buffer [index] (AddInstanceBuffer), one copy per instance matrix.
+    void RenderInstanced(BufferHandle buffer, int count, const glm::mat4& world, TextureHandle texture,
+                         TextureHandle normalMap, int index);
+    // A static object lit directly into the bound target (no G-buffers).
+    void RenderSceneForward(BufferHandle buffer, int count, const glm::mat4& world, TextureHandle texture,
+                            TextureHandle normalMap);
+    // Pairs of 12-byte positions as separate segments in one colour.
+    void RenderLines(BufferHandle buffer, int count, const glm::vec3& colour, const glm::mat4& world);
+    // The two outline passes around a skinned object (after SetOutliningPassOne / SetOutliningPassTwo).
+    void RenderAnimatedOutliningDepth(BufferHandle buffer, int count, const glm::mat4& world,
+                                      std::span<const glm::mat4> bones);
+    void RenderAnimatedOutlining(BufferHandle buffer, int count, const glm::mat4& world,
+                                 std::span<const glm::mat4> bones, const glm::vec4& colour);
+    // The line-of-sight overlay's draw: where the visibility texture does not mark a place visible, the
+    // shadow texture shows.
+    void RenderReversedShadows(BufferHandle buffer, int count, TextureHandle visibility,
+                               TextureHandle shadow);
+    // The shadow-map passes (after BeginRenderToShadowMap).
+    void PrepareRenderDepth();
+    void RenderDepth(BufferHandle buffer, int count, const glm::mat4& world, TextureHandle texture);
+    void PrepareRenderDepthInstanced();
+    void RenderDepthInstanced(BufferHandle buffer, int count, const glm::mat4& world, TextureHandle texture,
+                              int index);
+    void PrepareRenderAnimatedDepth();
+    void RenderAnimatedDepth(BufferHandle buffer, int count, const glm::mat4& world, TextureHandle texture,
+                             std::span<const glm::mat4> bones);
+
+    // ---- Scene state, kept once for every pipeline -----------------------------------------------------
+    void SetViewAndProjection(const glm::mat4& view, const glm::mat4& projection);
+    void SetLightViewAndProjection(const glm::mat4& lightView, const glm::mat4& lightProjection);
+    void SetSceneFog(float start, float end, float density);
+    void SetSceneDirectionalLight(const DirectionalLight& light);
+    // Only the width reaches the shaders (the shadow filter's texel size).
+    void SetShadowMapDimensions(float width, float height);
+    // From now on the scene passes sample the shadow map.
+    void SetShadowMap();
+    TextureHandle GetShadowMap() const;
+    // The shadow map the scene passes sample: empty until SetShadowMap.
+    TextureHandle GetSceneShaderShadowMap() const;
+    void SetLightBuffer(TextureHandle buffer);
+
+    // ---- Composition, point lights, ambient occlusion, depth of field --------------------------------
+    // Lights are added every frame: SetPointLightLightBuffer keeps the ones near the view (two fixed lights
+    // at
+    // (-33, 8, 0) and (33, 8, 0) always take part) and empties the list; the light is copied.
+    void AddNewPointLight(const PointLight& light);
+    void SetPointLightLightBuffer(const glm::mat4& view);
+    void SetScreenBuffer(const DirectionalLight& light, const glm::mat4& projection, const glm::mat4& view);
+    // The lit image with every kept point light: into the forward target (Composition, for ApplyDOF) or the
+    // back buffer (CompositionForward).
+    void Composition();
+    void CompositionForward();
+    void SetSSAOBuffer(const glm::mat4& projection);
+    void RenderSSAO();
+    // No occlusion until the next RenderSSAO (ambient occlusion switched off).
+    void ClearSSAO();
+    void ApplyDOF();
+    // The point lights SetPointLightLightBuffer kept, with view-space positions, until the next composition.
+    std::span<const PointLight> GetVisiblePointLights() const;
+    // The element count of the frame's light buffer: the kept lights, but at least one.
+    std::size_t GetPointLightBufferSize() const;
+
+    // ---- Line of sight -----------------------------------------------------------------------------------
+    // Points are on the ground plane: x is world x, y is world z.
+    void SetViewPolygonMatrix(const glm::mat4& matrix);
+    void SetVisibilityProjectionPolygonMatrix(const glm::mat4& matrix);
+    void UpdateVisibilityTextureSize(float width, float height);
+    // The area searched: p1 = (left, top), p2 = (right, bottom).
+    void UpdateVisibilityMapBoundries(Point p1, Point p2);
+    // Recomputes the polygon seen from viewer and redraws the visibility texture.
+    void UpdateVisibilityPolygon(Point viewer, float frameTime);
+    // The darkening overlay over everything out of sight; nothing when skip is set.
+    void RenderVisibilityPolygon(bool skip, TextureHandle shadowTexture);
+    // Whether the point lies inside the current polygon (even-odd rule); false for an empty polygon.
+    bool IsVisibilityPointVisible(Point point) const;
+    // The current polygon, sorted by descending angle around the viewer.
+    const std::vector<Point>& GetVisibilityPolygon() const;
+    // Sight blockers: the level's walls (zero-length lines are ignored) and smoke bombs, which block for 4.5
+    // s and change the polygon at once when they appear and expire.
+    void SS_AddStaticLine(const Line& line);
+    void SS_ClearStaticLines();
+    void SS_AddSmokeBomb(Point centre, float frameTime);
+    void SS_Update(float frameTime);
+    void SS_DebugRender();
+
+    // ---- Effects
+    // -------------------------------------------------------------------------------------------
+    void RenderFoliage();
+    // One emitter's particles (40-byte vertices), additive when fire is set.
+    void RenderParticles(BufferHandle buffer, int count, const glm::mat4& world, TextureHandle texture,
+                         bool fire);
+    // Trails: PrepareRenderTrails once, then one RenderTrail per trail (count TrailPoints, a line list). The
+    // caller switches culling off and blending on around them.
+    void PrepareRenderTrails();
+    void RenderTrail(BufferHandle buffer, int count, TextureHandle texture);
+    // The sudden-death sheet: count SheetVertices (a triangle list) seen through the camera, with alpha.
+    void RenderSuddenDeath(BufferHandle buffer, int count, TextureHandle texture, float alpha);
+    // An aim marker: a static model drawn flat and translucent over the floor.
+    void RenderMarker(BufferHandle buffer, int count, const glm::mat4& world, TextureHandle texture);
+
     // ---- GUI pipeline ----------------------------------------------------------------------------------
     // Binds the screen-space quad pipeline. GUI space: pixels from the window centre, x right, y up.
     void PrepareRenderGUI();
@@ -127,6 +238,9 @@ public:
     // An immutable vertex buffer from the vector the type selects (the other one is ignored).
     BufferHandle CreateBuffer(BUFFERTYPE type, const std::vector<Vertex>& vertices,
                               const std::vector<VertexAnimated>& animatedVertices);
+    // The same from the records' bytes (44 per Vertex, 60 per VertexAnimated, as a model file stores them);
+    // a size that is not a whole number of records is refused.
+    BufferHandle CreateBuffer(BUFFERTYPE type, std::span<const std::byte> vertexBytes);
     // A vertex buffer the client rewrites (trails, particles, effects); its contents start as zeros.
     BufferHandle CreateDynamicBuffer(std::size_t byteWidth);
     // Replaces the buffer's contents from its first byte (the rest is undefined afterwards, as after a
@@ -162,12 +276,16 @@ private:
     GE();
     ~GE();
 
+    template <class Record>
+    void Submit(const Record& record);
+
     bool Start(std::unique_ptr<RenderBackend> backend, SDL_Window* window, float windowWidth,
                float windowHeight, float screenWidth, float screenHeight, bool fullScreen);
 
     DiagnosticSink m_diagnostics;
     std::unique_ptr<RenderBackend> m_backend;
     std::unique_ptr<TextStore> m_text;
+    std::unique_ptr<SceneData> m_scene;
     float m_windowWidth = 0.0f;
     float m_windowHeight = 0.0f;
     float m_screenWidth = 0.0f;

@@ -1,8 +1,11 @@
 #include "gl/GLBackend.h"
 
+#include <variant>
+
 namespace Lumaspace {
 
 bool GLBackend::Initialize(const BackendSetup& setup) {
+    m_scene = setup.scene;
     m_windowWidth = setup.windowWidth;
     m_windowHeight = setup.windowHeight;
     const int screenWidth = static_cast<int>(setup.screenWidth);
@@ -28,6 +31,7 @@ bool GLBackend::Initialize(const BackendSetup& setup) {
     if (!m_shadowMap.Initialize(screenWidth, screenHeight, m_diagnostics)) {
         return false;
     }
+    m_shadowMapTexture = m_textures.RegisterEngineTexture(m_shadowMap.ColourTexture());
     m_diagnostics.Compose("Map size: " + std::to_string(screenWidth) + "x" + std::to_string(screenHeight));
     if (!m_textShader.Initialize(m_programs, m_diagnostics)) {
         return false;
@@ -35,6 +39,10 @@ bool GLBackend::Initialize(const BackendSetup& setup) {
     // The pipelines bind the back buffer's pairing last, as the device left it.
     m_device.ResetRenderTarget();
     return true;
+}
+
+void GLBackend::Execute(const command::Command& command) {
+    std::visit([this](const auto& record) { Run(record); }, command);
 }
 
 bool GLBackend::StartPipelines() {

@@ -50,6 +50,11 @@ public:
     TextureHandle GetPostProcessingTexture1() const override { return m_gBuffer0; }
     TextureHandle GetPostProcessingTexture2() const override { return m_gBuffer1; }
 
+    // The scene, composition, line-of-sight and effect operations run through the overloads of Run; an
+    // operation without one draws nothing on this back end.
+    void Execute(const command::Command& command) override;
+    TextureHandle GetShadowMap() const override { return m_shadowMapTexture; }
+
     void PrepareRenderGUI() override { m_guiShader.Prepare(); }
     void RenderGUI(const glm::mat4& world, TextureHandle texture, float opacity) override;
 
@@ -76,7 +81,10 @@ public:
 
 private:
     bool StartPipelines();
+    template <class Record>
+    void Run(const Record&) {}
 
+    const SceneData* m_scene = nullptr;
     DiagnosticSink& m_diagnostics;
     GraphicsDevice m_device;
     bool m_deviceStarted = false;
@@ -98,6 +106,7 @@ private:
     InstanceBuffers m_instanceBuffers;
     TextureHandle m_gBuffer0;
     TextureHandle m_gBuffer1;
+    TextureHandle m_shadowMapTexture;
 };
 
 }  // namespace Lumaspace

@@ -80,7 +80,9 @@ bool GLContext::SetFullscreen(bool fullScreen, int width, int height, std::strin
         return false;
     }
     if (!fullScreen) {
+        // Back to the windowed size at the screen's top left corner, where the window opened.
         SDL_SetWindowSize(m_window, width, height);
+        SDL_SetWindowPosition(m_window, 0, 0);
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "null/CommandRecorder.h"
 #include "text/TextLayout.h"
 
 namespace Lumaspace {
@@ -23,6 +24,7 @@ bool NullBackend::Initialize(const BackendSetup& setup) {
                           Flag(setup.fullScreen)});
     m_gBuffer0 = TextureHandle{m_textures.Add(Texture{true})};
     m_gBuffer1 = TextureHandle{m_textures.Add(Texture{true})};
+    m_shadowMap = TextureHandle{m_textures.Add(Texture{true})};
     return true;
 }
 
@@ -42,6 +44,10 @@ void NullBackend::SetClearColor(const glm::vec4& colour) {
 bool NullBackend::ToggleFullscreen(bool fullScreen, float width, float height) {
     Record("ToggleFullscreen", {Flag(fullScreen), width, height});
     return true;
+}
+
+void NullBackend::Execute(const command::Command& command) {
+    m_calls.push_back(RecordCommand(command));
 }
 
 bool NullBackend::InitializeOutling() {

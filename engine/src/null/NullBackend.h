@@ -2,7 +2,8 @@
 // tracks the sizes and ownership a real back end would, and refuses what a real back end refuses (unknown
 // handles, writes larger than a buffer, releasing the engine's own targets). AnalyzeText is recorded with the
 // layout's handle and the values x, y, the colour's four bytes (red, green, blue, alpha) and the flags;
-// RenderTextGeometry with its flags.
+// RenderTextGeometry with its flags. The scene, composition, line-of-sight and effect operations are
+// recorded as CommandRecorder.h lays them out.
 #pragma once
 
 #include <cstddef>
@@ -45,6 +46,9 @@ public:
     TextureHandle GetPostProcessingTexture1() const override { return m_gBuffer0; }
     TextureHandle GetPostProcessingTexture2() const override { return m_gBuffer1; }
 
+    void Execute(const command::Command& command) override;
+    TextureHandle GetShadowMap() const override { return m_shadowMap; }
+
     void PrepareRenderGUI() override { Record("PrepareRenderGUI"); }
     void RenderGUI(const glm::mat4& world, TextureHandle texture, float opacity) override;
 
@@ -84,6 +88,7 @@ private:
     HandleTable<Texture> m_textures;
     TextureHandle m_gBuffer0;
     TextureHandle m_gBuffer1;
+    TextureHandle m_shadowMap;
     std::size_t m_pendingGlyphs = 0;
     std::uint64_t m_textDraws = 0;
 };
