@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -99,6 +100,58 @@ void CheckShape(const PictureRule& rule, const Rgba& image, Problems& problems) 
     }
 }
 
+// Holds the picture to what the game draws over it: light under black lettering, nothing bright under rows.
+void CheckAreas(const std::string& path, const Rgba& image, Problems& problems) {
+    for (const PictureArea& area : OverdrawnAreas()) {
+        if (area.path != path) {
+            continue;
+        }
+        const double scaleX = image.width / static_cast<double>(area.drawWidth);
+        const double scaleY = image.height / static_cast<double>(area.drawHeight);
+        int pixels = 0;
+        int light = 0;
+        int bright = 0;
+        for (int y = 0; y < image.height; ++y) {
+            const double drawnY = (y + 0.5) / scaleY;
+            if (drawnY < area.y0 || drawnY >= area.y1) {
+                continue;
+            }
+            for (int x = 0; x < image.width; ++x) {
+                const double drawnX = (x + 0.5) / scaleX;
+                if (drawnX < area.x0 || drawnX >= area.x1) {
+                    continue;
+                }
+                const double alpha = image.At(x, y, 3) / 255.0;
+                const double luminance =
+                    (0.3 * image.At(x, y, 0) + 0.59 * image.At(x, y, 1) + 0.11 * image.At(x, y, 2)) / 255.0;
+                ++pixels;
+                light += alpha >= 0.75 && luminance >= 0.55 ? 1 : 0;
+                bright += alpha * luminance > 0.6 ? 1 : 0;
+            }
+        }
+        if (area.need == AreaNeed::Light && light < pixels * 9 / 10) {
+            problems.Add(path, "is dark or clear under " + area.what + ", which the game draws in black");
+        }
+        if (area.need == AreaNeed::Quiet && bright > 0) {
+            problems.Add(path, "shows bright marks (lettering) where " + area.what + " go");
+        }
+    }
+}
+
+// "U+00E9 'é'": the code and the character in UTF-8.
+std::string CharacterName(int c) {
+    char code[8];
+    std::snprintf(code, sizeof(code), "U+%04X", static_cast<unsigned>(c));
+    std::string text;
+    if (c < 0x80) {
+        text += static_cast<char>(c);
+    } else {
+        text += static_cast<char>(0xC0 | (c >> 6));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return std::string(code) + " '" + text + "'";
+}
+
 }  // namespace
 
 bool ExistsWithExactCase(const std::filesystem::path& dataFolder, const std::string& relativePath) {
@@ -189,6 +242,7 @@ void CheckPictures(const std::filesystem::path& dataFolder, Problems& problems) 
             problems.Add(rule.path, "has no alpha channel");
         }
         CheckShape(rule, image, problems);
+        CheckAreas(rule.path, image, problems);
     }
 }
 
@@ -238,12 +292,16 @@ void CheckFont(const std::filesystem::path& dataFolder, Problems& problems) {
         problems.Add(kFontFile, "does not load in FreeType");
     } else {
         FT_Set_Pixel_Sizes(face, 0, 32);
-        for (int c = 0x20; c <= 0x7E; ++c) {
-            const FT_UInt index = FT_Get_Char_Index(face, static_cast<FT_ULong>(c));
-            const bool drawn = index != 0 && FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) == 0 &&
-                               (c == ' ' || face->glyph->outline.n_points > 0) && face->glyph->advance.x > 0;
-            if (!drawn) {
-                problems.Add(kFontFile, std::string("lacks the character '") + static_cast<char>(c) + "'");
+        for (const CharacterRange& range : kTextBoxCharacters) {
+            for (int c = range.first; c <= range.last; ++c) {
+                const FT_UInt index = FT_Get_Char_Index(face, static_cast<FT_ULong>(c));
+                const bool drawn = index != 0 && FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) == 0 &&
+                                   (IsBlankCharacter(c) || face->glyph->outline.n_points > 0) &&
+                                   face->glyph->advance.x > 0;
+                if (!drawn) {
+                    problems.Add(kFontFile,
+                                 "lacks a glyph for " + CharacterName(c) + ", which text boxes accept");
+                }
             }
         }
         FT_Done_Face(face);

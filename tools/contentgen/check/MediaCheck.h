@@ -1,5 +1,6 @@
 // Reads the pictures, sounds, font and grass mask back and reports every rule they break: each picture
-// decoded to RGBA, each sound parsed as 16-bit PCM WAV, the font loaded with FreeType, the mask measured.
+// decoded to RGBA and held to what the game draws over it, each sound parsed as 16-bit PCM WAV, the font
+// loaded with FreeType and asked for every character the text boxes accept, the mask measured.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,9 @@
 #include "check/MediaRules.h"
 
+#include <algorithm>
+
+#include "pictures/LobbyPlaces.h"
+
 namespace {
 
 void Add(std::vector<PictureRule>& rules, const std::string& folder, std::initializer_list<const char*> files,
@@ -73,7 +77,38 @@ std::vector<PictureRule> MakePictures() {
     return r;
 }
 
+std::vector<PictureArea> MakeAreas() {
+    using namespace LobbyPlaces;
+    std::vector<PictureArea> areas;
+    const auto add = [&](const char* file, const std::string& what, AreaNeed need, const Placement& picture,
+                         const Rect& r) {
+        areas.push_back({std::string("2DTextures/GUI/") + file, what, need, picture.width, picture.height,
+                         r.x0, r.y0, r.x1, r.y1});
+    };
+    for (const KeyLabel& key : kAbilityKeys) {
+        add("abilitybarLobby.png", std::string("the key label ") + key.text, AreaNeed::Light, kAbilityBar,
+            LabelIn(kAbilityBar, key));
+    }
+    add("lobby_bg.png", std::string("the key label ") + kToolKey.text, AreaNeed::Light, kPageBackground,
+        LabelIn(kPageBackground, kToolKey));
+    // A panel's rim and rounded corners lie within 24 drawn pixels of its edges and may be bright.
+    constexpr float kRim = 24.0f;
+    for (const bool red : {true, false}) {
+        const Placement& panel = red ? kRedPanel : kBluePanel;
+        const Rect rows = RowsIn(red);
+        add(red ? "redTeamLobby.png" : "blueTeamLobby.png", "the team's player rows", AreaNeed::Quiet, panel,
+            {std::max(rows.x0, kRim), std::max(rows.y0, kRim), std::min(rows.x1, panel.width - kRim),
+             std::min(rows.y1, panel.height - kRim)});
+    }
+    return areas;
+}
+
 }  // namespace
+
+const std::vector<PictureArea>& OverdrawnAreas() {
+    static const std::vector<PictureArea> areas = MakeAreas();
+    return areas;
+}
 
 const std::vector<PictureRule>& RequiredPictures() {
     static const std::vector<PictureRule> rules = MakePictures();

@@ -151,12 +151,71 @@ std::vector<std::uint8_t> NameTable(const FontDescription& font) {
     return out.Data();
 }
 
+// A format 4 character map: one segment per run of consecutive characters (their glyphs are consecutive
+// too), each mapped by a delta, and the closing segment the format requires.
+std::vector<std::uint8_t> CharacterMap(const std::vector<FontGlyph>& glyphs) {
+    struct Run {
+        std::uint32_t first;
+        std::uint32_t last;
+        std::uint32_t delta;
+    };
+    std::vector<Run> runs;
+    for (std::size_t i = 1; i < glyphs.size(); ++i) {
+        const std::uint32_t c = glyphs[i].character;
+        if (runs.empty() || c != runs.back().last + 1) {
+            runs.push_back({c, c, (static_cast<std::uint32_t>(i) - c) & 0xFFFFu});
+        } else {
+            runs.back().last = c;
+        }
+    }
+    runs.push_back({0xFFFFu, 0xFFFFu, 1});
+    const auto segments = static_cast<std::uint32_t>(runs.size());
+    std::uint32_t power = 1;
+    std::uint32_t log2 = 0;
+    while (power * 2 <= segments) {
+        power *= 2;
+        ++log2;
+    }
+    Bytes out;
+    out.U16(4);
+    out.U16(16 + 8 * segments);
+    out.U16(0);
+    out.U16(2 * segments);
+    out.U16(2 * power);
+    out.U16(log2);
+    out.U16(2 * segments - 2 * power);
+    for (const Run& run : runs) {
+        out.U16(run.last);
+    }
+    out.U16(0);
+    for (const Run& run : runs) {
+        out.U16(run.first);
+    }
+    for (const Run& run : runs) {
+        out.U16(run.delta);
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        out.U16(0);
+    }
+    return out.Data();
+}
+
 }  // namespace
 
 bool WriteTrueType(const FontDescription& font, std::vector<std::uint8_t>& bytes, std::string& error) {
     const std::size_t glyphCount = font.glyphs.size();
-    if (glyphCount < 2 || glyphCount > 0xFFFEu || font.firstChar + glyphCount - 2 >= 0xFFFFu) {
+    if (glyphCount < 2 || glyphCount > 0xFFFEu) {
         error = "a font needs a missing-character glyph and at most 65534 glyphs";
+        return false;
+    }
+    for (std::size_t i = 2; i < glyphCount; ++i) {
+        if (font.glyphs[i].character <= font.glyphs[i - 1].character) {
+            error = "the characters are not in increasing order";
+            return false;
+        }
+    }
+    if (font.glyphs.back().character == 0xFFFFu) {
+        error = "U+FFFF is not a character";
         return false;
     }
     Box fontBox;
@@ -259,7 +318,8 @@ bool WriteTrueType(const FontDescription& font, std::vector<std::uint8_t>& bytes
         maxp.U16(0);
     }
 
-    const std::uint32_t lastChar = font.firstChar + static_cast<std::uint32_t>(glyphCount) - 2;
+    const std::uint32_t firstChar = font.glyphs[1].character;
+    const std::uint32_t lastChar = font.glyphs.back().character;
     Bytes os2;
     os2.U16(4);
     os2.I16(static_cast<int>(advanceSum / static_cast<long>(glyphCount)));
@@ -275,13 +335,13 @@ bool WriteTrueType(const FontDescription& font, std::vector<std::uint8_t>& bytes
     for (int i = 0; i < 10; ++i) {
         os2.U8(i == 0 ? 2 : (i == 2 ? 8 : 0));  // panose: text and display, bold
     }
-    os2.U32(1);  // Basic Latin
+    os2.U32(lastChar >= 0x80 ? 3u : 1u);  // Basic Latin, and the Latin-1 supplement when it reaches there
     os2.U32(0);
     os2.U32(0);
     os2.U32(0);
     os2.Tag("OMBR");
     os2.U16(0x0020);  // bold
-    os2.U16(font.firstChar);
+    os2.U16(firstChar);
     os2.U16(lastChar);
     os2.I16(font.ascender);
     os2.I16(font.descender);
@@ -296,29 +356,13 @@ bool WriteTrueType(const FontDescription& font, std::vector<std::uint8_t>& bytes
     os2.U16(32);
     os2.U16(1);
 
-    // One segment maps the character range to glyphs 1..; the closing segment is required.
     Bytes cmap;
     cmap.U16(0);
     cmap.U16(1);
     cmap.U16(3);
     cmap.U16(1);
     cmap.U32(12);
-    cmap.U16(4);
-    cmap.U16(32);
-    cmap.U16(0);
-    cmap.U16(4);  // twice the segment count
-    cmap.U16(4);
-    cmap.U16(1);
-    cmap.U16(0);
-    cmap.U16(lastChar);
-    cmap.U16(0xFFFF);
-    cmap.U16(0);
-    cmap.U16(font.firstChar);
-    cmap.U16(0xFFFF);
-    cmap.U16((1u - font.firstChar) & 0xFFFFu);
-    cmap.U16(1);
-    cmap.U16(0);
-    cmap.U16(0);
+    cmap.Append(CharacterMap(font.glyphs));
 
     Bytes post;
     post.U32(0x00030000);

@@ -16,6 +16,7 @@ struct FontPoint {
 struct FontGlyph {
     std::vector<std::vector<FontPoint>> contours;
     std::uint16_t advance = 0;
+    std::uint16_t character = 0;  // the character it shows; unused for the missing-character glyph
 };
 
 struct FontDescription {
@@ -26,11 +27,10 @@ struct FontDescription {
     std::int16_t descender = 0;  // negative: below the baseline
     std::int16_t capHeight = 0;
     std::int16_t xHeight = 0;
-    // glyphs[0] is the missing-character glyph; glyphs[1 + i] is the character firstChar + i.
-    std::uint16_t firstChar = 32;
+    // glyphs[0] is the missing-character glyph; the others follow in increasing order of character.
     std::vector<FontGlyph> glyphs;
 };
 
 // The font file's bytes; fails (with the reason in error) when the description holds no characters, too
-// many glyphs or a contour with fewer than three points.
+// many glyphs, characters out of order (or repeated, or U+FFFF) or a contour with fewer than three points.
 bool WriteTrueType(const FontDescription& font, std::vector<std::uint8_t>& bytes, std::string& error);

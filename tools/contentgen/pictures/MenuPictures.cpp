@@ -1,7 +1,6 @@
-// The main menu, options page and lobby pictures.
+// The main menu, options page and lobby button pictures.
 #include <cmath>
 
-#include "pictures/Icons.h"
 #include "pictures/Palette.h"
 #include "pictures/PictureCatalog.h"
 #include "pictures/TextPainter.h"
@@ -87,23 +86,6 @@ Image Checkbox(bool checked) {
     return image;
 }
 
-Image TeamLobby(bool red) {
-    Image image(160, 301);
-    const glm::vec4 team = red ? Palette::kRed : Palette::kBlue;
-    const auto shape = [](glm::vec2 p) { return Sdf::RoundBox(p, {80.0f, 150.5f}, {76.0f, 146.5f}, 12.0f); };
-    image.FillShaded(shape, [&](glm::vec2, glm::vec2 uv) {
-        const float n = FractalNoise(uv.x * 0.5f, uv.y, 4, 4, red ? 3u : 4u);
-        const glm::vec4 c = Palette::Mix(team, Palette::kInk, 0.35f + 0.5f * uv.y);
-        return glm::vec4(glm::vec3(c) * (0.8f + 0.4f * n), 0.85f);
-    });
-    image.Fill([&](glm::vec2 p) { return Sdf::Outline(shape(p), 2.0f); },
-               red ? Palette::kGold : Palette::kSteel);
-    DrawShuriken(image, {{80.0f, 215.0f}, 38.0f}, 0.2f, Palette::WithAlpha(Palette::kPaper, 0.25f));
-    Lettering().Draw(image, red ? "RED" : "BLUE", {80.0f, 40.0f}, 22.0f, 140.0f, Palette::kPaper);
-    Lettering().Draw(image, "TEAM", {80.0f, 72.0f}, 14.0f, 140.0f, Palette::kPaper);
-    return image;
-}
-
 Image ThinArrow(bool right) {
     Image image(50, 200);
     const float s = right ? 1.0f : -1.0f;
@@ -134,16 +116,6 @@ Image SmallArrow(bool right) {
     const std::vector<glm::vec2> points = {
         {30.0f - 9.0f * s, 15.0f}, {30.0f + 13.0f * s, 30.0f}, {30.0f - 9.0f * s, 45.0f}};
     image.Fill([&](glm::vec2 p) { return Sdf::Polygon(p, points); }, Palette::kFire);
-    return image;
-}
-
-Image LobbyBackground() {
-    Image image = DarkPanel(410, 440, 16.0f, 0.88f);
-    image.Fill(
-        [](glm::vec2 p) {
-            return Sdf::Segment(p, {30.0f, 60.0f}, {380.0f, 60.0f}, 1.0f);
-        },
-        Palette::WithAlpha(Palette::kGold, 0.6f));
     return image;
 }
 
@@ -203,14 +175,8 @@ void AddMenuPictures(PictureList& list) {
     list.push_back({"GUI/checkbox_checked.png", [] { return Checkbox(true); }});
     list.push_back({"GUI/checkbox_empty.png", [] { return Checkbox(false); }});
     list.push_back({"GUI/bgTint.png", Tint});
-    list.push_back({"GUI/redTeamLobby.png", [] { return TeamLobby(true); }});
-    list.push_back({"GUI/blueTeamLobby.png", [] { return TeamLobby(false); }});
     list.push_back({"GUI/thinarrow_right.png", [] { return ThinArrow(true); }});
     list.push_back({"GUI/thinarrow_left.png", [] { return ThinArrow(false); }});
     list.push_back({"GUI/right.png", [] { return SmallArrow(true); }});
     list.push_back({"GUI/left.png", [] { return SmallArrow(false); }});
-    list.push_back({"GUI/lobby_bg.png", LobbyBackground});
-    // Also stretched to any width behind the lines of the death board, so it holds nothing that would look
-    // stretched.
-    list.push_back({"GUI/abilitybarLobby.png", [] { return DarkPanel(370, 100, 14.0f, 0.85f); }});
 }

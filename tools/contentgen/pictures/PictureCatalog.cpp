@@ -3,6 +3,7 @@
 PictureList PictureCatalog(const std::filesystem::path& dataFolder) {
     PictureList list;
     AddMenuPictures(list);
+    AddLobbyPictures(list);
     AddHudPictures(list, dataFolder);
     AddIconPictures(list);
     AddParticlePictures(list);

@@ -20,6 +20,7 @@ PictureList PictureCatalog(const std::filesystem::path& dataFolder);
 
 // The groups, one file each.
 void AddMenuPictures(PictureList& list);
+void AddLobbyPictures(PictureList& list);
 void AddHudPictures(PictureList& list, const std::filesystem::path& dataFolder);
 void AddIconPictures(PictureList& list);
 void AddParticlePictures(PictureList& list);
