@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: client_traffic --port P [--seconds S]\n");
         return 2;
     }
-    ClientNetwork& network = ClientNetwork::GetInstance();
+    ClientNetwork network;
     network.SetPlayerName("Watcher");
     if (!network.Initialize() ||
         network.Connect("127.0.0.1", options.port) != RakNet::CONNECTION_ATTEMPT_STARTED) {
@@ -71,33 +71,32 @@ int main(int argc, char** argv) {
         const auto now = Clock::now();
         const double dt = std::chrono::duration<double>(now - last).count();
         last = now;
+        network.DropUnreadEvents();
         network.Update(dt);
 
         if (network.connectionStatus == kConnectionAccepted) {
             network.connectionStatus = kNoConnectionEvent;
-            network.EnterState(nullptr, true);
+            network.EnterState(true);
             network.SendLobbyChoice(0, 0, 2, true);
         }
         if (network.connectionStatus == kConnectionFailed || network.serverLost) {
             std::fprintf(stderr, "client_traffic: the server is gone\n");
             break;
         }
-        if (network.gameStarted) {
-            network.gameStarted = false;
+        if (network.events.gameStarted.Take()) {
             network.SendFinalChoice(0, 0, 2);
-            network.EnterState(nullptr, false);
+            network.EnterState(false);
             playing = true;
         }
-        if (network.newLevel && playing) {
-            network.newLevel = false;
+        if (network.events.newLevel.Take() && playing) {
             playing = false;
-            network.EnterState(nullptr, true);
+            network.EnterState(true);
             network.SendLobbyChoice(0, 0, 2, true);
         }
         if (playing) {
             // Small steps on a circle: well inside what the server accepts between two reports.
             wander += dt;
-            protocol::Vec3 position = network.localPlayer.position;
+            protocol::Vec3 position = network.LocalPosition();
             position.x += static_cast<float>(std::cos(wander) * dt);
             position.z += static_cast<float>(std::sin(wander) * dt);
             network.SetLocalPosition(position);
@@ -129,6 +128,5 @@ int main(int argc, char** argv) {
                 static_cast<double>(totals.bytesReceived) / elapsed,
                 static_cast<double>(totals.bytesSent) / elapsed);
     network.Shutdown();
-    ClientNetwork::FreeInstance();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <glm/ext/matrix_transform.hpp>
 #include <glm/geometric.hpp>
 
+#include "Lumagrid/GE.h"
 #include "client/app/ClientGlobals.h"
 #include "client/app/Input.h"
 
@@ -27,6 +28,11 @@ float WindowHeight() {
     return static_cast<float>(std::max(1, ClientGlobals::GetInstance().windowHeight));
 }
 
+// The engine when one is running; the camera's matrices are still built without one (tests).
+Lumaspace::GE* Engine() {
+    return Lumaspace::GE::GetInstanceIfCreated();
+}
+
 }  // namespace
 
 void Camera::Reset() {
@@ -38,6 +44,13 @@ void Camera::Reset() {
     m_aspect = WindowWidth() / WindowHeight();
     m_view = glm::lookAtLH(m_eye, m_target, m_up);
     BuildProjection();
+    Publish();
+}
+
+void Camera::Publish() const {
+    if (Lumaspace::GE* engine = Engine()) {
+        engine->SetViewAndProjection(m_view, m_projection);
+    }
 }
 
 void Camera::BuildProjection() {
@@ -60,6 +73,9 @@ void Camera::SetLight(const glm::vec3& eye, const glm::vec3& target) {
     const float halfWidth = WindowWidth() / kLightAreaDivisor / 2.0f;
     const float halfHeight = WindowHeight() / kLightAreaDivisor / 2.0f;
     m_lightProjection = glm::orthoLH_ZO(-halfWidth, halfWidth, -halfHeight, halfHeight, kNear, kFar);
+    if (Lumaspace::GE* engine = Engine()) {
+        engine->SetLightViewAndProjection(m_lightView, m_lightProjection);
+    }
 }
 
 void Camera::UpdateOverview(double deltaTime) {
@@ -71,22 +87,31 @@ void Camera::UpdateOverview(double deltaTime) {
     SetLight(glm::vec3(0.8f * r, 0.0f, 0.0f) + kLightOffset, glm::vec3(0.8f * r, 5.0f, 0.0f));
     LookAt(kOverviewEye, kOverviewTarget);
     BuildProjection();
+    Publish();
 }
 
-void Camera::FollowPlayer(float x, float y, float z) {
+void Camera::FollowPlayer(float x, float y, float z, double frameTime) {
     const glm::vec3 player{x, y, z};
     SetLight(player + kLightOffset, player);
     m_viewPolygon =
         glm::lookAtLH(player + glm::vec3(0.0f, kFollowHeight, 0.0f), player, glm::vec3(0.0f, 0.0f, 1.0f));
+    Lumaspace::GE* engine = Engine();
+    if (engine != nullptr) {
+        engine->SetViewPolygonMatrix(m_viewPolygon);
+    }
     m_lastEye = player + glm::vec3(0.0f, kFollowHeight, -kFollowBack);
     m_lastTarget = player;
     if (ClientGlobals::GetInstance().cameraFollowsMouse) {
         FollowMouse(player);
-        return;
+    } else {
+        LookAt(m_lastEye, player);
+        BuildProjection();
+        Publish();
+        m_smoothedEye = m_eye;
     }
-    LookAt(m_lastEye, player);
-    BuildProjection();
-    m_smoothedEye = m_eye;
+    if (engine != nullptr) {
+        engine->UpdateVisibilityPolygon(Lumaspace::Point{x, z}, static_cast<float>(frameTime));
+    }
 }
 
 void Camera::FollowMouse(const glm::vec3& player) {
@@ -102,6 +127,7 @@ void Camera::FollowMouse(const glm::vec3& player) {
     eye.z = std::clamp(eye.z, kMinZ, kMaxZ);
     LookAt(eye, glm::vec3(eye.x, 0.0f, eye.z + kFollowBack));
     BuildProjection();
+    Publish();
     m_smoothedEye = eye;
     m_lastEye = eye;
     m_lastTarget = player;
@@ -114,5 +140,6 @@ void Camera::Resize(bool fullscreen) {
     globals.windowHeight = fullscreen ? globals.screenHeight : globals.defaultWindowHeight;
     m_aspect = WindowWidth() / WindowHeight();
     BuildProjection();
+    Publish();
     globals.screenChanging = false;
 }

@@ -3,6 +3,9 @@
 // shadow light sweeps slowly around; the match looks down on the local player, either from a fixed place
 // behind it or leading towards the mouse.
 //
+// Every change is handed to the running engine (SetViewAndProjection, SetLightViewAndProjection and, in the
+// match, SetViewPolygonMatrix and UpdateVisibilityPolygon); without one only the matrices are built.
+//
 // World units, y up, left-handed, depth 0..1. The matrices are glm matrices of the transforms (the same bytes
 // as the row-vector matrices the scene passes take).
 #pragma once
@@ -31,8 +34,9 @@ public:
     // The menu's and the lobby's camera (and the match's once it is won): the shadow light turns a little
     // further around the arena and the scene is seen from (0, 40, -24).
     void UpdateOverview(double deltaTime);
-    // The match camera around the local player at (x, y, z).
-    void FollowPlayer(float x, float y, float z);
+    // The match camera around the local player at (x, y, z): the shadow light, the straight-down view of the
+    // line-of-sight polygon, the scene view, and the polygon recomputed around the player for this frame.
+    void FollowPlayer(float x, float y, float z, double frameTime);
     // After the window changed between windowed and full screen: the window size and the projection follow.
     void Resize(bool fullscreen);
 
@@ -53,6 +57,8 @@ public:
 private:
     void LookAt(const glm::vec3& eye, const glm::vec3& target);
     void BuildProjection();
+    // Hands the view and the projection to the engine.
+    void Publish() const;
     void SetLight(const glm::vec3& eye, const glm::vec3& target);
     void FollowMouse(const glm::vec3& player);
 

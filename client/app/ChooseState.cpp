@@ -21,11 +21,7 @@ int Wrap(int value, int count) {
 
 }  // namespace
 
-ChooseState::ChooseState(ClientNetwork* network) : m_network(network) {}
-
-ClientNetwork& ChooseState::Network() const {
-    return m_network != nullptr ? *m_network : ClientNetwork::GetInstance();
-}
+ChooseState::ChooseState(ClientNetwork& network) : m_network(network) {}
 
 int ChooseState::TeamCode(int team) {
     return team == kRed ? 1 : team == kBlue ? 2 : 0;
@@ -35,7 +31,7 @@ GameStateSwitch ChooseState::Update(double deltaTime) {
     if (!m_initialized) {
         return NO_CHANGE;
     }
-    ClientNetwork& network = Network();
+    ClientNetwork& network = m_network;
     if (network.serverLost) {
         return MENU_STATE;  // the menu tells the player and leaves the server
     }
@@ -87,10 +83,8 @@ GameStateSwitch ChooseState::Update(double deltaTime) {
     }
     UpdateButtons(input);
 
-    if (network.gameStarted) {
-        network.gameStarted = false;
+    if (network.events.gameStarted.Take()) {
         network.SendFinalChoice(m_ninja, m_tool, TeamCode(m_team));
-        network.newLevel = false;
         network.inLobby = false;
         return PLAYING_STATE;
     }
@@ -100,7 +94,7 @@ GameStateSwitch ChooseState::Update(double deltaTime) {
 // Players already in the match are listed as ready; lobby members without a team are not listed. The local
 // player is in neither list: the marker shows where it would stand.
 void ChooseState::RebuildLists() {
-    const ClientNetwork& network = Network();
+    const ClientNetwork& network = m_network;
     m_red.Clear();
     m_blue.Clear();
     for (const NetworkPlayer& player : network.remotePlayers) {
@@ -146,7 +140,7 @@ void ChooseState::KeepTeam() {
 void ChooseState::SendChoiceIfChanged() {
     if (m_team != m_previousTeam || m_ninja != m_previousNinja || m_tool != m_previousTool ||
         m_ready != m_previousReady) {
-        Network().SendLobbyChoice(m_ninja, m_tool, TeamCode(m_team), m_ready);
+        m_network.SendLobbyChoice(m_ninja, m_tool, TeamCode(m_team), m_ready);
     }
 }
 
@@ -180,7 +174,7 @@ void ChooseState::PickRandomly() {
 
 // The play and ready buttons are hidden, and do nothing, once the match is over.
 void ChooseState::UpdateButtons(const WidgetInput& input) {
-    ClientNetwork& network = Network();
+    ClientNetwork& network = m_network;
     if (network.matchOver) {
         return;
     }
@@ -199,5 +193,5 @@ void ChooseState::UpdateButtons(const WidgetInput& input) {
 }
 
 void ChooseState::EscapeIsPressed() {
-    Network().Disconnect();
+    m_network.Disconnect();
 }

@@ -41,8 +41,7 @@ public:
         kRandom = 20,
     };
 
-    // network: null for the process's ClientNetwork.
-    explicit ChooseState(ClientNetwork* network = nullptr);
+    explicit ChooseState(ClientNetwork& network);
 
     using GameState::Initialize;
     bool Initialize(const std::string& levelName) override;
@@ -58,6 +57,7 @@ public:
     int GetTeam() const { return m_team; }
     int Ninja() const { return m_ninja; }
     int Tool() const { return m_tool; }
+    const Camera& GetCamera() const { return m_camera; }
     bool IsReady() const { return m_ready; }
     const LobbyTeamList& RedList() const { return m_red; }
     const LobbyTeamList& BlueList() const { return m_blue; }
@@ -72,7 +72,6 @@ public:
     void SetRandomSource(std::function<unsigned()> draw) { m_draw = std::move(draw); }
 
 private:
-    ClientNetwork& Network() const;
     void RebuildLists();
     void KeepTeam();
     void SendChoiceIfChanged();
@@ -82,7 +81,7 @@ private:
     void UpdateButtons(const WidgetInput& input);
     static int TeamCode(int team);
 
-    ClientNetwork* m_network = nullptr;
+    ClientNetwork& m_network;
     bool m_initialized = false;
     std::string m_levelName;
     float m_width = 1280.0f;

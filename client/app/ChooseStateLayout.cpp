@@ -125,7 +125,7 @@ void ChooseState::Render() {
     if (!m_initialized) {
         return;
     }
-    const ClientNetwork& network = Network();
+    const ClientNetwork& network = m_network;
     const auto ninja = static_cast<std::size_t>(m_ninja);
     const auto tool = static_cast<std::size_t>(m_tool);
     GUIQueue& queue = GUIQueue::GetInstance();

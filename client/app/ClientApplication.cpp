@@ -16,6 +16,8 @@
 #include "client/ui/DebugText.h"
 #include "client/ui/GUIQueue.h"
 #include "client/ui/TextureLibrary.h"
+#include "client/world/Model.h"
+#include "shared/ModelLibrary.h"
 
 using Lumaspace::GE;
 
@@ -93,6 +95,9 @@ bool ClientApplication::Initialize() {
     }
     m_loopReady = true;
     engine.SetClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    engine.SetSceneFog(0.0f, 500.0f, 0.01f);
+    engine.SetShadowMapDimensions(static_cast<float>(globals.screenWidth),
+                                  static_cast<float>(globals.screenHeight));
     engine.TurnOnAlphaBlending();
     engine.SetVsync(settings.vsync);
     globals.screenChanging = false;
@@ -100,6 +105,13 @@ bool ClientApplication::Initialize() {
     DebugLog::Write("Loading all textures...");
     TextureLibrary::GetInstance().LoadAll();
     DebugLog::Write("All textures loaded.");
+    DebugLog::Write("Loading all models...");
+    {
+        // Every model of the models folder is made from this prototype, so each owns its engine resources.
+        const Model prototype;
+        ModelLibrary::GetInstance().LoadFolder(prototype);
+    }
+    DebugLog::Write("All models loaded.");
     m_lastFps = 0;
 
     m_timer = std::make_unique<Timer>();
@@ -141,6 +153,8 @@ bool ClientApplication::Initialize() {
         DebugLog::Write("Debug text Initialize failed.");
         return false;
     }
+    // Until ambient occlusion is drawn, the composition reads a target that occludes nothing.
+    engine.ClearSSAO();
     return true;
 }
 
@@ -205,6 +219,8 @@ void ClientApplication::Shutdown() {
         m_debugText->Shutdown();
         m_debugText.reset();
     }
+    // Models give their buffers and textures back to the engine, so the library is emptied while it is up.
+    ModelLibrary::GetInstance().Clear();
     GE::GetInstance()->Shutdown();
     m_memoryUsage.reset();
     Settings::Shutdown();

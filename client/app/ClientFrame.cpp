@@ -35,7 +35,10 @@ void ClientApplication::Update() {
     }
     m_cursor->Update();
     if (m_parts.network) {
-        m_parts.network->Update();
+        // The current state has had its turn at the server's events: what is left goes before the next
+        // receive, so that nothing received in one state reaches the next.
+        m_parts.network->DropUnreadEvents();
+        m_parts.network->Update(globals.deltaTime);
     }
     HandleEscape();
     if (m_memoryUsage) {

@@ -1,5 +1,5 @@
-// What the application is assembled from: the window, the three states, and the subsystems that arrive with
-// later work (sound, networking). The game uses MakeGameParts; tests put in recording stand-ins.
+// What the application is assembled from: the window, the three states, the sound system and the server
+// connection. The game uses MakeGameParts; tests put in recording stand-ins.
 #pragma once
 
 #include <memory>
@@ -10,6 +10,8 @@
 #include "client/app/WindowSystem.h"
 #include "client/ui/SoundSystem.h"
 
+class ClientNetwork;
+
 struct ClientParts {
     std::unique_ptr<WindowSystem> window;
     std::unique_ptr<GameState> menuState;
@@ -19,5 +21,6 @@ struct ClientParts {
     std::unique_ptr<NetworkSession> network;  // null: no server connection
 };
 
-// The SDL window, the menu, lobby and match states and the server connection; no sound system yet.
-ClientParts MakeGameParts(const ClientOptions& options = {});
+// The SDL window, the menu, lobby and match states and the session, all on network, which the caller owns
+// and keeps beyond the parts; no sound system.
+ClientParts MakeGameParts(ClientNetwork& network, const ClientOptions& options = {});

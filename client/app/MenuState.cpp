@@ -16,14 +16,11 @@ constexpr float kNoticeSize = 40.0f;
 constexpr std::uint32_t kConnectingColour = 0xFFFFFFFFu;
 }  // namespace
 
-MenuState::MenuState(MenuSetup setup) : m_setup(std::move(setup)), m_launcher(m_setup.serverProgram) {}
+MenuState::MenuState(ClientNetwork& network, MenuSetup setup)
+    : m_network(network), m_setup(std::move(setup)), m_launcher(m_setup.serverProgram) {}
 
 MenuState::~MenuState() {
     MenuState::Shutdown();
-}
-
-ClientNetwork& MenuState::Network() const {
-    return m_setup.network != nullptr ? *m_setup.network : ClientNetwork::GetInstance();
 }
 
 bool MenuState::Initialize(const std::string& levelName) {
@@ -253,6 +250,9 @@ void MenuState::ApplyOptions() {
     settings.smartCastToggle = checked(kSmartCastToggle);
     settings.depthOfField = checked(kDepthOfField);
     settings.ssao = checked(kSsao);
+    if (!settings.ssao) {
+        engine.ClearSSAO();
+    }
     settings.mute = checked(kMute);
     globals.soundEnabled = !settings.mute;
     if (m_sound != nullptr) {

@@ -22,9 +22,8 @@
 #include "client/ui/MenuTextBox.h"
 #include "client/ui/TextObject.h"
 
-// What the menu connects through and which server it starts.
+// Which server the menu starts.
 struct MenuSetup {
-    ClientNetwork* network = nullptr;  // null: the process's ClientNetwork
     unsigned short serverPort = kServerPort;
     std::string serverProgram = ServerLauncher::kProgram;
 };
@@ -67,7 +66,7 @@ public:
     static constexpr const char* kOtherVersionNotice = "The server runs another version of the game";
     static constexpr const char* kBadAddressNotice = "Cannot connect to that address";
 
-    explicit MenuState(MenuSetup setup = {});
+    explicit MenuState(ClientNetwork& network, MenuSetup setup = {});
     ~MenuState() override;
 
     using GameState::Initialize;
@@ -98,7 +97,7 @@ public:
     const Camera& GetCamera() const { return m_camera; }
 
 private:
-    ClientNetwork& Network() const;
+    ClientNetwork& Network() const { return m_network; }
     void BuildOptionsPage();
     void BuildMainAndPlayPages();
     void BuildCredits();
@@ -113,6 +112,7 @@ private:
     bool StartConnecting(const std::string& address);
     GameStateSwitch FollowConnection();
 
+    ClientNetwork& m_network;
     MenuSetup m_setup;
     bool m_initialized = false;
     std::string m_levelName;

@@ -1,6 +1,6 @@
 // The application's view of the client's connection to a server: started at start-up, updated every frame
-// (receive, dispatch, periodic reports), told which state's world now receives the server's updates, and
-// asked for the level the server plays. Client networking provides it; until then the client has none.
+// (receive, dispatch, periodic reports) after the events the frame's readers left are dropped, told which
+// state's world now receives the server's updates, and asked for the level the server plays.
 #pragma once
 
 #include <string>
@@ -13,7 +13,11 @@ public:
     virtual ~NetworkSession() = default;
 
     virtual bool Initialize() = 0;
-    virtual void Update() = 0;
+    // One frame of deltaTime seconds.
+    virtual void Update(double deltaTime) = 0;
+    // Drops the server's events that no reader took; once per frame, after the current state's update and
+    // before Update, so that nothing received in one state reaches the next.
+    virtual void DropUnreadEvents() = 0;
     virtual void Shutdown() = 0;
     // The level the server plays, for entering the lobby or the match.
     virtual std::string LevelName() const = 0;

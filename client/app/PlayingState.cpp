@@ -14,6 +14,5 @@ void PlayingState::Shutdown() {
 }
 
 GameStateSwitch PlayingState::Update(double) {
-    const ClientNetwork& network = m_network != nullptr ? *m_network : ClientNetwork::GetInstance();
-    return m_initialized && network.serverLost ? MENU_STATE : NO_CHANGE;
+    return m_initialized && m_network.serverLost ? MENU_STATE : NO_CHANGE;
 }

@@ -10,8 +10,7 @@ class ClientNetwork;
 
 class PlayingState : public GameState {
 public:
-    // network: null for the process's ClientNetwork.
-    explicit PlayingState(ClientNetwork* network = nullptr) : m_network(network) {}
+    explicit PlayingState(ClientNetwork& network) : m_network(network) {}
 
     using GameState::Initialize;
     bool Initialize(const std::string& levelName) override;
@@ -22,7 +21,7 @@ public:
     const std::string& LevelName() const { return m_levelName; }
 
 private:
-    ClientNetwork* m_network = nullptr;
+    ClientNetwork& m_network;
     bool m_initialized = false;
     std::string m_levelName;
 };

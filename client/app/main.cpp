@@ -5,6 +5,7 @@
 
 #include "client/app/ClientApplication.h"
 #include "client/app/ClientOptions.h"
+#include "client/net/ClientNetwork.h"
 
 int main(int argc, char** argv) {
     const ClientOptionsResult parsed = ParseClientOptions(std::vector<std::string>(argv + 1, argv + argc));
@@ -12,7 +13,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Ombrin: %s\n%s", parsed.error.c_str(), kClientUsage);
         return 2;
     }
-    ClientApplication application(MakeGameParts(parsed.options));
+    // The one connection of the program; it outlives the application, which shuts it down.
+    ClientNetwork network;
+    ClientApplication application(MakeGameParts(network, parsed.options));
     application.Initialize();
     return application.Run();
 }

@@ -6,32 +6,12 @@ using namespace RakNet;
 
 namespace {
 
-std::unique_ptr<ClientNetwork>& Instance() {
-    static std::unique_ptr<ClientNetwork> instance;
-    return instance;
-}
-
 constexpr unsigned int kShutdownBlockMs = 300;
 constexpr unsigned kConnectionAttempts = 12;
 constexpr unsigned kMsBetweenAttempts = 500;
 constexpr double kTrafficReportSeconds = 5.0;
 
 }  // namespace
-
-ClientNetwork& ClientNetwork::GetInstance() {
-    if (!Instance()) {
-        Instance() = std::make_unique<ClientNetwork>();
-    }
-    return *Instance();
-}
-
-void ClientNetwork::FreeInstance() {
-    Instance().reset();
-}
-
-bool ClientNetwork::HasInstance() {
-    return Instance() != nullptr;
-}
 
 ClientNetwork::ClientNetwork() = default;
 
@@ -94,17 +74,16 @@ void ClientNetwork::Disconnect() {
     Reset();
 }
 
-void ClientNetwork::EnterState(SoundSystem* sound, bool lobby) {
-    soundSystem = sound;
-    inLobby = lobby;
+void ClientNetwork::DropUnreadEvents() {
+    ForEachObjectList([](auto& list) { list.DropEvents(); });
+    events = NetworkEvents{};
 }
 
 void ClientNetwork::Reset() {
     // Everything but the peer, its logger, the log sink, the address and name given by the menu, and the
-    // state hand-over goes back to its starting value.
+    // state the application entered goes back to its starting value.
     const std::string address = serverAddress;
     const std::string name = playerName;
-    SoundSystem* const sound = soundSystem;
     const bool lobby = inLobby;
     connected = false;
     previousConnected = false;
@@ -120,46 +99,31 @@ void ClientNetwork::Reset() {
     sendInterval = 0.04;
     localPlayer = NetworkPlayer{};
     remotePlayers.clear();
-    playerListChanged = false;
     visiblePlayers.clear();
     seenPlayers.clear();
     lobbyPlayers.clear();
-    shurikens = {};
-    projectiles = {};
-    smokeBombs = {};
-    stickyTraps = {};
-    spikeTraps = {};
-    fans = {};
-    volleys = {};
-    flashBangs = {};
-    animationEvents = {};
-    soundEvents = {};
-    damageShown = {};
-    killFeed = {};
+    ForEachObjectList([](auto& list) { list.Clear(); });
+    events = NetworkEvents{};
     runes.clear();
     loopingSoundPauses = 0;
-    roundStarted = countdownActive = roundRunning = false;
+    countdownActive = false;
     countdownSeconds = 0;
     redRoundWins = blueRoundWins = lastRoundWinner = 0;
     matchOver = false;
     matchWinner = 0;
-    newLevel = false;
-    roundTimeReceived = false;
     roundMinutes = roundSeconds = 0.0;
     suddenDeath = false;
-    runesAppeared = respawned = positionRejected = false;
-    dashTarget = {};
-    dashPending = false;
-    joinedLeftPending = false;
-    joinedLeftNotice = {};
-    gameStarted = false;
     m_server = RakNetGUID{};
     m_serverAddress = SystemAddress{};
-    m_lastSentPosition = localPlayer.position;
-    m_lastSentDirection = localPlayer.direction;
+    m_ownPosition = localPlayer.position;
+    m_ownDirection = localPlayer.direction;
+    m_ownPlaced = false;
+    m_lastSentPosition = m_ownPosition;
+    m_lastSentDirection = m_ownDirection;
+    m_rosterNumber = 0;
+    m_roundNumber = 0;
     serverAddress = address;
     playerName = name;
-    soundSystem = sound;
     inLobby = lobby;
 }
 
@@ -171,6 +135,7 @@ void ClientNetwork::Update(double deltaTime) {
         deltaTime = 0.0;
     }
     previousConnected = connected;
+    ForEachObjectList([deltaTime](auto& list) { list.Age(deltaTime); });
     Receive();
 
     m_logger->AddWindowTime(deltaTime);
@@ -188,11 +153,11 @@ void ClientNetwork::Update(double deltaTime) {
 
     sendTimer -= deltaTime;
     if (sendTimer < 0.0) {
-        if (localPlayer.position != m_lastSentPosition) {
-            SendPosition(localPlayer.position);
+        if (m_ownPosition != m_lastSentPosition) {
+            SendPosition(m_ownPosition);
         }
-        if (localPlayer.direction != m_lastSentDirection) {
-            SendDirection(localPlayer.direction);
+        if (m_ownDirection != m_lastSentDirection) {
+            SendDirection(m_ownDirection);
         }
         SendVisiblePlayers();
         sendTimer = sendInterval;

@@ -1,7 +1,12 @@
 // The client's single connection to a game server. Once per frame Update drains every received packet into
 // the records below, which the lobby, the match, the world and the heads-up display read; it also sends the
-// periodic movement and visibility reports and the ping. The process uses one instance (GetInstance); tests
-// build their own around a stand-in peer.
+// periodic movement and visibility reports and the ping. The program's main makes the one instance and hands
+// it to the application and the states; tests build their own around a stand-in peer.
+//
+// What readers must act on once comes as events (the events member and the added/removed queues of the world
+// object lists), each with one reader; the application drops what no reader took once per frame
+// (DropUnreadEvents). Facts several readers need are state: a reader keeps the round number or roster number
+// it last saw and compares.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +16,9 @@
 #include <string_view>
 #include <vector>
 
+#include "client/net/KeyedObjectList.h"
 #include "client/net/LevelPath.h"
+#include "client/net/NetworkEvents.h"
 #include "client/net/NetworkPlayer.h"
 #include "client/net/WorldEvents.h"
 #include "protocol/ClientMessages.h"
@@ -19,8 +26,6 @@
 #include "protocol/ServerMessages.h"
 #include "raknet/RakPeerInterface.h"
 #include "shared/NetworkLogger.h"
-
-class SoundSystem;
 
 // connectionStatus values.
 enum ConnectionStatus : int {
@@ -41,11 +46,6 @@ class ClientNetwork {
 public:
     using LogSink = std::function<void(std::string_view line)>;
 
-    static ClientNetwork& GetInstance();
-    // Frees the process's instance (after Shutdown); the next GetInstance creates a fresh one.
-    static void FreeInstance();
-    static bool HasInstance();
-
     ClientNetwork();
     ~ClientNetwork();
     ClientNetwork(const ClientNetwork&) = delete;
@@ -59,13 +59,16 @@ public:
     RakNet::ConnectionAttemptResult Connect(const std::string& address, unsigned short port = kServerPort);
     // Leaves the server and starts the peer again unconnected, with the records reset.
     void Disconnect();
-    // Shuts the peer down and destroys it. Safe twice and before Initialize.
+    // Shuts the peer down and destroys it. Safe twice and before Initialize; afterwards Update does nothing.
     void Shutdown();
+    // Drops every event no reader took: the application's step once per frame, after the current state's
+    // update and before the next receive.
+    void DropUnreadEvents();
 
     // Where log lines go (the client's log); none by default.
     void SetLogSink(LogSink sink) { m_log = std::move(sink); }
-    // The state entered by the application: the lobby (inLobby) or the match, and the sound system.
-    void EnterState(SoundSystem* sound, bool inLobby);
+    // The state entered by the application: the lobby (inLobby) or the match.
+    void EnterState(bool lobby) { inLobby = lobby; }
 
     // Senders.
     void SendPosition(const protocol::Vec3& position);
@@ -80,9 +83,14 @@ public:
     void SendScoresRequest();
     void SendRuneStateRequest();
 
-    // The local player moved or turned: sent on the next report tick.
-    void SetLocalPosition(const protocol::Vec3& position) { localPlayer.position = position; }
-    void SetLocalDirection(const protocol::Vec3& direction) { localPlayer.direction = direction; }
+    // Where the local player is and faces as this client moves it: the values the reports send, set by the
+    // local player when it moved or turned (sent on the next report tick). The server places it: at its
+    // first roster entry after connecting or a new level, and with every respawn. The server's own view of
+    // it (position updates, relays, later rosters) stays in localPlayer and never moves it.
+    void SetLocalPosition(const protocol::Vec3& position) { m_ownPosition = position; }
+    void SetLocalDirection(const protocol::Vec3& direction) { m_ownDirection = direction; }
+    const protocol::Vec3& LocalPosition() const { return m_ownPosition; }
+    const protocol::Vec3& LocalDirection() const { return m_ownDirection; }
     void SetPlayerName(const std::string& name) { playerName = name; }
     const std::string& GetLevelName() const { return levelName; }
     void SetConnectionStatus(int status) { connectionStatus = status; }
@@ -106,6 +114,11 @@ public:
     RakNet::TransportTotals GetTransportTotals() const {
         return m_peer != nullptr ? m_peer->GetTransportTotals() : RakNet::TransportTotals{};
     }
+    // The rosters received since the connection: a reader compares it with the number it last saw.
+    int RosterNumber() const { return m_rosterNumber; }
+    // The rounds started since the connection: a reader compares it with the number it last saw, so that
+    // every reader (world, players, heads-up display) sees each round start.
+    int RoundNumber() const { return m_roundNumber; }
 
     // Connection.
     bool connected = false;
@@ -127,15 +140,14 @@ public:
     double sendTimer = 0.0;
     double sendInterval = 0.04;
 
-    // Players.
+    // Players. localPlayer is the server's view of this client's player (see LocalPosition).
     NetworkPlayer localPlayer;
     std::vector<NetworkPlayer> remotePlayers;
-    bool playerListChanged = false;
     std::vector<std::uint8_t> visiblePlayers;
     std::vector<std::uint8_t> seenPlayers;
     std::vector<LobbyPlayer> lobbyPlayers;
 
-    // World events.
+    // World objects in play; a round start and a new level empty every list.
     KeyedObjectList<protocol::ShurikenAddMessage, &protocol::ShurikenAddMessage::shurikenId> shurikens;
     KeyedObjectList<protocol::ProjectileAddMessage, &protocol::ProjectileAddMessage::projectileId>
         projectiles;
@@ -144,41 +156,25 @@ public:
         stickyTraps;
     KeyedObjectList<protocol::SpikeTrapAddMessage, &protocol::SpikeTrapAddMessage::spikeTrapId> spikeTraps;
     KeyedObjectList<FanEntry, &FanEntry::fanId> fans;
-    EventQueue<protocol::VolleyAddMessage> volleys;
-    EventQueue<protocol::FlashBangMessage> flashBangs;
-    EventQueue<AnimationEvent> animationEvents;
-    EventQueue<SoundEvent> soundEvents;
-    EventQueue<DamageShown> damageShown;
-    EventQueue<protocol::KillNoticeMessage> killFeed;
+    // The other events, each for its one reader.
+    NetworkEvents events;
     std::vector<RuneRecord> runes;
     // Counts the times every looping effect sound was to be paused (round start, new level).
     int loopingSoundPauses = 0;
 
     // Round and match.
-    bool roundStarted = false;
     bool countdownActive = false;
     int countdownSeconds = 0;
-    bool roundRunning = false;
     int redRoundWins = 0;
     int blueRoundWins = 0;
     int lastRoundWinner = 0;
     bool matchOver = false;
     int matchWinner = 0;
-    bool newLevel = false;
-    bool roundTimeReceived = false;
     double roundMinutes = 0.0;
     double roundSeconds = 0.0;
     bool suddenDeath = false;
-    bool runesAppeared = false;
-    bool respawned = false;
-    bool positionRejected = false;
-    protocol::Vec3 dashTarget{};
-    bool dashPending = false;
-    bool joinedLeftPending = false;
-    JoinedLeftNotice joinedLeftNotice;
-    bool gameStarted = false;
+    // The application entered the lobby (EnterState); the lobby clears it when the match starts.
     bool inLobby = false;
-    SoundSystem* soundSystem = nullptr;  // not owned
 
 private:
     void Reset();
@@ -202,10 +198,24 @@ private:
     bool HandleRuneMessage(RakNet::BitStream& stream, RakNet::MessageID id);
     void ApplyPlayerList(const protocol::PlayerListMessage& message);
     void ApplyLobby(const protocol::LobbyStateMessage& message);
+    // The server put the local player at position (a roster after joining, a respawn): it moves there, and
+    // the next report does not send the position back.
+    void PlaceLocalPlayer(const protocol::Vec3& position);
     void AddRune(const protocol::RunePlacement& placement, bool withSounds);
     void TakeRune(std::int32_t type);
     void ForgetRuneLoops();
     void RoundStarted();
+    void NewLevel(const std::string& levelPath);
+    // Calls visit with each world object list.
+    template <typename Visit>
+    void ForEachObjectList(Visit visit) {
+        visit(shurikens);
+        visit(projectiles);
+        visit(smokeBombs);
+        visit(stickyTraps);
+        visit(spikeTraps);
+        visit(fans);
+    }
     // The record of guid: the local player's own, or a remote one; null for an unknown guid.
     NetworkPlayer* RecordOf(const RakNet::RakNetGUID& guid);
     const NetworkPlayer* RecordOf(const RakNet::RakNetGUID& guid) const;
@@ -215,7 +225,13 @@ private:
     std::unique_ptr<NetworkLogger> m_logger;
     RakNet::RakNetGUID m_server{};
     RakNet::SystemAddress m_serverAddress{};
+    protocol::Vec3 m_ownPosition{};
+    protocol::Vec3 m_ownDirection{1.0f, 0.0f, 0.0f};
+    // The server has placed the local player since the connection or the last new level.
+    bool m_ownPlaced = false;
     protocol::Vec3 m_lastSentPosition{};
     protocol::Vec3 m_lastSentDirection{1.0f, 0.0f, 0.0f};
+    int m_rosterNumber = 0;
+    int m_roundNumber = 0;
     LogSink m_log;
 };

@@ -15,6 +15,12 @@ bool Finite(const protocol::GroundPoint& p) {
     return std::isfinite(p.x) && std::isfinite(p.z);
 }
 
+// The kinds the world has a model, a speed and a lifetime for.
+bool KnownProjectileKind(std::int32_t kind) {
+    return kind >= static_cast<std::int32_t>(protocol::ProjectileKind::Shuriken) &&
+           kind <= static_cast<std::int32_t>(protocol::ProjectileKind::Kunai);
+}
+
 // The sound of a hit by each ability; -1 for none.
 std::int32_t HitSound(std::int32_t ability) {
     switch (ability) {
@@ -65,7 +71,11 @@ bool ClientNetwork::HandleObjectMessage(BitStream& stream, MessageID id) {
             protocol::ProjectileAddMessage message;
             if (read(message) && Finite(message.start) && Finite(message.direction) &&
                 std::isfinite(message.speed)) {
-                projectiles.Add(message);
+                if (KnownProjectileKind(message.kind)) {
+                    projectiles.Add(message);
+                } else {
+                    Dropped(id);
+                }
             }
             return true;
         }
@@ -148,14 +158,14 @@ bool ClientNetwork::HandleObjectMessage(BitStream& stream, MessageID id) {
         case protocol::ID_VOLLEY_ADD: {
             protocol::VolleyAddMessage message;
             if (read(message) && Finite(message.start) && Finite(message.target)) {
-                volleys.Push(message);
+                events.volleys.Push(message);
             }
             return true;
         }
         case protocol::ID_FLASH_BANG: {
             protocol::FlashBangMessage message;
             if (read(message) && Finite(message.start) && Finite(message.target)) {
-                flashBangs.Push(message);
+                events.flashBangs.Push(message);
             }
             return true;
         }
@@ -164,7 +174,7 @@ bool ClientNetwork::HandleObjectMessage(BitStream& stream, MessageID id) {
             if (read(message) && Finite(message.position)) {
                 const std::int32_t sound = HitSound(message.ability);
                 if (sound >= 0) {
-                    soundEvents.Push(SoundEvent{sound, message.position});
+                    events.soundEvents.Push(SoundEvent{sound, message.position});
                 }
             }
             return true;
@@ -172,7 +182,7 @@ bool ClientNetwork::HandleObjectMessage(BitStream& stream, MessageID id) {
         case protocol::ID_PLAY_SOUND: {
             protocol::PlaySoundMessage message;
             if (read(message) && message.sound >= 0 && Finite(message.position)) {
-                soundEvents.Push(SoundEvent{message.sound, message.position});
+                events.soundEvents.Push(SoundEvent{message.sound, message.position});
             }
             return true;
         }

@@ -50,6 +50,8 @@ bool ClientNetwork::HandlePlayerMessage(BitStream& stream, MessageID id) {
             return true;
         }
         case protocol::ID_POSITION_UPDATE: {
+            // The server's view, 0.1 s old and coarse: for the local player it stays in localPlayer and
+            // never reaches the position this client reports.
             protocol::PositionUpdateMessage message;
             if (read(message)) {
                 NetworkPlayer* record =
@@ -72,16 +74,16 @@ bool ClientNetwork::HandlePlayerMessage(BitStream& stream, MessageID id) {
             protocol::RespawnPositionMessage message;
             if (read(message) && Finite(message.position)) {
                 localPlayer.position = message.position;
-                m_lastSentPosition = message.position;
                 localPlayer.healing = false;
-                respawned = true;
+                PlaceLocalPlayer(message.position);
+                events.respawns.Push(message.position);
             }
             return true;
         }
         case protocol::ID_POSITION_REJECTED: {
             protocol::PositionRejectedMessage message;
             if (read(message)) {
-                positionRejected = true;
+                events.positionRejected.Raise();
             }
             return true;
         }
@@ -99,37 +101,35 @@ bool ClientNetwork::HandlePlayerMessage(BitStream& stream, MessageID id) {
         case protocol::ID_ANIMATION: {
             protocol::AnimationRelayMessage message;
             if (read(message)) {
-                animationEvents.Push(AnimationEvent{message.player, message.animation});
+                events.animationEvents.Push(AnimationEvent{message.player, message.animation});
             }
             return true;
         }
         case protocol::ID_DASH_TARGET: {
             protocol::DashTargetMessage message;
             if (read(message) && Finite(message.target)) {
-                dashTarget = message.target;
-                dashPending = true;
+                events.dashTargets.Push(message.target);
             }
             return true;
         }
         case protocol::ID_PLAYER_JOINED_LEFT: {
             protocol::PlayerJoinedLeftMessage message;
             if (read(message)) {
-                joinedLeftNotice = JoinedLeftNotice{message.name, message.kind};
-                joinedLeftPending = true;
+                events.joinedLeft.Push(JoinedLeftNotice{message.name, message.kind});
             }
             return true;
         }
         case protocol::ID_DAMAGE_DEALT: {
             protocol::DamageDealtMessage message;
             if (read(message) && std::isfinite(message.damage) && Finite(message.victimPosition)) {
-                damageShown.Push(DamageShown{message.damage, message.victimPosition});
+                events.damageShown.Push(DamageShown{message.damage, message.victimPosition});
             }
             return true;
         }
         case protocol::ID_KILL_NOTICE: {
             protocol::KillNoticeMessage message;
             if (read(message)) {
-                killFeed.Push(message);
+                events.killFeed.Push(message);
             }
             return true;
         }

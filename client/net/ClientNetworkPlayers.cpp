@@ -83,8 +83,9 @@ void ClientNetwork::ApplyPlayerList(const protocol::PlayerListMessage& message) 
         record->invisible = entry.invisible;
         record->shield = std::isfinite(entry.shield) ? entry.shield : 0.0f;
         record->healing = entry.healing;
-        if (entry.guid == me) {
-            m_lastSentPosition = record->position;
+        if (entry.guid == me && !m_ownPlaced) {
+            PlaceLocalPlayer(record->position);
+            m_ownDirection = record->direction;
             m_lastSentDirection = record->direction;
         }
     }
@@ -93,7 +94,13 @@ void ClientNetwork::ApplyPlayerList(const protocol::PlayerListMessage& message) 
             message.players.begin(), message.players.end(),
             [&](const protocol::PlayerListEntry& entry) { return entry.guid == player.guid; });
     });
-    playerListChanged = true;
+    ++m_rosterNumber;
+}
+
+void ClientNetwork::PlaceLocalPlayer(const protocol::Vec3& position) {
+    m_ownPosition = position;
+    m_lastSentPosition = position;
+    m_ownPlaced = true;
 }
 
 void ClientNetwork::ApplyLobby(const protocol::LobbyStateMessage& message) {

@@ -135,7 +135,7 @@ bool ClientNetwork::HandleRoundMessage(BitStream& stream, MessageID id) {
             if (read(message)) {
                 countdownSeconds = message.secondsLeft;
                 if (message.secondsLeft >= 1 && message.secondsLeft <= 5) {
-                    soundEvents.Push(SoundEvent{30, {}});
+                    events.soundEvents.Push(SoundEvent{30, {}});
                 }
                 Log(std::to_string(message.secondsLeft) + ".");
             }
@@ -157,27 +157,14 @@ bool ClientNetwork::HandleRoundMessage(BitStream& stream, MessageID id) {
         case protocol::ID_NEW_LEVEL: {
             protocol::NewLevelMessage message;
             if (read(message)) {
-                if (IsAcceptedLevelPath(message.levelPath)) {
-                    levelName = message.levelPath;
-                } else {
-                    Log("Refused the level path \"" + message.levelPath + "\".");
-                }
-                newLevel = true;
-                redRoundWins = blueRoundWins = 0;
-                matchOver = false;
-                matchWinner = 0;
-                countdownActive = false;
-                ForgetRuneLoops();
-                SendPlayerListRequest(true);
-                soundEvents.Push(SoundEvent{31, {}});
-                Log("Starting a new match.");
+                NewLevel(message.levelPath);
             }
             return true;
         }
         case protocol::ID_START_GAME: {
             protocol::StartGameMessage message;
             if (read(message)) {
-                gameStarted = true;
+                events.gameStarted.Raise();
             }
             return true;
         }
@@ -187,7 +174,7 @@ bool ClientNetwork::HandleRoundMessage(BitStream& stream, MessageID id) {
                 if (std::isfinite(message.minutes) && std::isfinite(message.seconds)) {
                     roundMinutes = message.minutes;
                     roundSeconds = message.seconds;
-                    roundTimeReceived = true;
+                    events.roundTimeReceived.Raise();
                 } else {
                     Dropped(id);
                 }
@@ -240,19 +227,38 @@ bool ClientNetwork::HandleRoundMessage(BitStream& stream, MessageID id) {
     }
 }
 
+// The server drops its world objects at a round start without removing them one by one.
 void ClientNetwork::RoundStarted() {
-    roundStarted = true;
+    ++m_roundNumber;
     countdownActive = false;
-    roundRunning = true;
     countdownSeconds = 0;
     suddenDeath = false;
-    shurikens.Clear();
-    smokeBombs.Clear();
-    stickyTraps.Clear();
-    spikeTraps.Clear();
-    fans.Clear();
+    ForEachObjectList([](auto& list) { list.Clear(); });
+    events.volleys.Clear();
+    events.flashBangs.Clear();
     runes.clear();
-    soundEvents.Push(SoundEvent{31, {}});
+    events.soundEvents.Push(SoundEvent{31, {}});
     ForgetRuneLoops();
     Log("A new round has started!");
+}
+
+// The match is over and the server plays the next level: the client goes back to the lobby, and the local
+// player is placed again by the first roster that lists it.
+void ClientNetwork::NewLevel(const std::string& levelPath) {
+    if (IsAcceptedLevelPath(levelPath)) {
+        levelName = levelPath;
+    } else {
+        Log("Refused the level path \"" + levelPath + "\".");
+    }
+    events.newLevel.Raise();
+    redRoundWins = blueRoundWins = 0;
+    matchOver = false;
+    matchWinner = 0;
+    countdownActive = false;
+    ForEachObjectList([](auto& list) { list.Clear(); });
+    m_ownPlaced = false;
+    ForgetRuneLoops();
+    SendPlayerListRequest(true);
+    events.soundEvents.Push(SoundEvent{31, {}});
+    Log("Starting a new match.");
 }

@@ -29,8 +29,8 @@ void ClientNetwork::AddRune(const protocol::RunePlacement& placement, bool withS
     runes.push_back(RuneRecord{placement.type, placement.position, true, withSounds});
     if (withSounds) {
         const RuneSounds& sounds = kRuneSounds[placement.type];
-        soundEvents.Push(SoundEvent{sounds.spawn, placement.position});
-        soundEvents.Push(SoundEvent{sounds.loop, placement.position});
+        events.soundEvents.Push(SoundEvent{sounds.spawn, placement.position});
+        events.soundEvents.Push(SoundEvent{sounds.loop, placement.position});
     }
 }
 
@@ -59,7 +59,7 @@ bool ClientNetwork::HandleRuneMessage(BitStream& stream, MessageID id) {
                 for (const protocol::RunePlacement& rune : message.runes) {
                     AddRune(rune, true);
                 }
-                runesAppeared = true;
+                events.runesAppeared.Raise();
             }
             return true;
         }

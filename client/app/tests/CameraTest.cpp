@@ -6,12 +6,18 @@
 #include <glm/geometric.hpp>
 #include <glm/vec4.hpp>
 
+#include <string>
+#include <vector>
+
+#include "Lumagrid/GE.h"
 #include "client/app/Camera.h"
 #include "client/app/ClientGlobals.h"
 #include "client/app/Input.h"
 
 namespace ombrin::test {
 namespace {
+
+constexpr double kFrameTime = 0.016;
 
 class CameraTest : public ::testing::Test {
 protected:
@@ -34,7 +40,7 @@ protected:
     // Follows the player for as long as it takes the eased camera to settle.
     void Settle(const glm::vec3& player) {
         for (int update = 0; update < 300; ++update) {
-            m_camera.FollowPlayer(player.x, player.y, player.z);
+            m_camera.FollowPlayer(player.x, player.y, player.z, kFrameTime);
         }
     }
     static void ExpectNear(const glm::vec3& actual, const glm::vec3& expected) {
@@ -77,28 +83,28 @@ TEST_F(CameraTest, TheMouseLeadingCameraSettlesLeadsAndStopsAtTheArenasEdges) {
 
 TEST_F(CameraTest, TheMouseLeadingCameraClosesAFixedShareOfTheGapPerUpdate) {
     Settle({0, 0, 0});
-    m_camera.FollowPlayer(10.0f, 0.0f, 0.0f);
+    m_camera.FollowPlayer(10.0f, 0.0f, 0.0f, kFrameTime);
     EXPECT_NEAR(m_camera.GetEye().x, 10.0f * 0.15625f, 1e-4f);
-    m_camera.FollowPlayer(10.0f, 0.0f, 0.0f);
+    m_camera.FollowPlayer(10.0f, 0.0f, 0.0f, kFrameTime);
     EXPECT_NEAR(m_camera.GetEye().x, 10.0f * (1.0f - 0.84375f * 0.84375f), 1e-4f);
 }
 
 TEST_F(CameraTest, TheOverheadCameraFollowsAtOnceAndTheLeadingOneStartsFromIt) {
     ClientGlobals::GetInstance().cameraFollowsMouse = false;
     MouseAt(1280, 0);
-    m_camera.FollowPlayer(20.0f, 1.0f, -10.0f);
+    m_camera.FollowPlayer(20.0f, 1.0f, -10.0f, kFrameTime);
     ExpectNear(m_camera.GetEye(), {20, 31, -25});
     ExpectNear(m_camera.GetTarget(), {20, 1, -10});
     ExpectNear(m_camera.GetLastEye(), {20, 31, -25});
 
     ClientGlobals::GetInstance().cameraFollowsMouse = true;
     MouseAt(640, 512);
-    m_camera.FollowPlayer(20.0f, 1.0f, -10.0f);
+    m_camera.FollowPlayer(20.0f, 1.0f, -10.0f, kFrameTime);
     ExpectNear(m_camera.GetEye(), {20, 31, -25});
 }
 
 TEST_F(CameraTest, TheShadowLightAndTheLineOfSightViewFollowThePlayer) {
-    m_camera.FollowPlayer(4.0f, 0.0f, -6.0f);
+    m_camera.FollowPlayer(4.0f, 0.0f, -6.0f, kFrameTime);
     ExpectNear(m_camera.GetLightEye(), {29, 100, 44});
     ExpectNear(m_camera.GetLightTarget(), {4, 0, -6});
     // The line-of-sight view looks straight down on the player: the player is at the view's centre, 30 in
@@ -155,6 +161,72 @@ TEST_F(CameraTest, ResizeTakesTheScreenOrTheDefaultWindowSize) {
     EXPECT_EQ(globals.windowWidth, 1280);
     EXPECT_EQ(globals.windowHeight, 1024);
     EXPECT_FLOAT_EQ(m_camera.GetAspect(), 1.25f);
+}
+
+// What the camera hands the engine, in the order the scene passes rely on, in every mode.
+class CameraEngineTest : public CameraTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Lumaspace::GE::GetInstance()->InitializeNull(1280, 1024, 1280, 1024, false));
+        CameraTest::SetUp();
+    }
+    void TearDown() override {
+        Lumaspace::GE::GetInstance()->Shutdown();
+        CameraTest::TearDown();
+    }
+
+    static std::vector<Lumaspace::RecordedCall> TakeCalls() {
+        Lumaspace::GE& engine = *Lumaspace::GE::GetInstance();
+        std::vector<Lumaspace::RecordedCall> calls = engine.GetRecordedCalls();
+        engine.ClearRecordedCalls();
+        return calls;
+    }
+    static std::vector<std::string> Names(const std::vector<Lumaspace::RecordedCall>& calls) {
+        std::vector<std::string> names;
+        for (const Lumaspace::RecordedCall& call : calls) {
+            names.push_back(call.operation);
+        }
+        return names;
+    }
+    static std::vector<float> Floats(const glm::mat4& a, const glm::mat4& b) {
+        std::vector<float> values(&a[0][0], &a[0][0] + 16);
+        values.insert(values.end(), &b[0][0], &b[0][0] + 16);
+        return values;
+    }
+};
+
+TEST_F(CameraEngineTest, EveryModeHandsTheEngineItsMatricesInOrder) {
+    using Names_ = std::vector<std::string>;
+    TakeCalls();
+    m_camera.Reset();
+    std::vector<Lumaspace::RecordedCall> calls = TakeCalls();
+    ASSERT_EQ(Names(calls), Names_{"SetViewAndProjection"});
+    EXPECT_EQ(calls[0].values, Floats(m_camera.GetView(), m_camera.GetProjection()));
+
+    m_camera.UpdateOverview(kFrameTime);
+    calls = TakeCalls();
+    ASSERT_EQ(Names(calls), (Names_{"SetLightViewAndProjection", "SetViewAndProjection"}));
+    EXPECT_EQ(calls[0].values, Floats(m_camera.GetLightView(), m_camera.GetLightProjection()));
+    EXPECT_EQ(calls[1].values, Floats(m_camera.GetView(), m_camera.GetProjection()));
+
+    for (const bool followsMouse : {true, false}) {
+        SCOPED_TRACE(followsMouse ? "mouse-leading camera" : "overhead camera");
+        ClientGlobals::GetInstance().cameraFollowsMouse = followsMouse;
+        m_camera.FollowPlayer(3.0f, 0.5f, -7.0f, kFrameTime);
+        calls = TakeCalls();
+        ASSERT_EQ(Names(calls), (Names_{"SetLightViewAndProjection", "SetViewPolygonMatrix",
+                                        "SetViewAndProjection", "UpdateVisibilityPolygon"}));
+        EXPECT_EQ(calls[0].values, Floats(m_camera.GetLightView(), m_camera.GetLightProjection()));
+        const glm::mat4& polygonView = m_camera.GetViewPolygonMatrix();
+        EXPECT_EQ(calls[1].values, std::vector<float>(&polygonView[0][0], &polygonView[0][0] + 16));
+        EXPECT_EQ(calls[2].values, Floats(m_camera.GetView(), m_camera.GetProjection()));
+        EXPECT_EQ(calls[3].values, (std::vector<float>{3.0f, -7.0f, static_cast<float>(kFrameTime)}));
+    }
+
+    m_camera.Resize(true);
+    calls = TakeCalls();
+    ASSERT_EQ(Names(calls), Names_{"SetViewAndProjection"});
+    EXPECT_EQ(calls[0].values, Floats(m_camera.GetView(), m_camera.GetProjection()));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the match, leaving, and the tooltips.
 #include <set>
 
+#include "Lumagrid/GE.h"
 #include "client/app/ChooseState.h"
 #include "client/app/tests/StateFixture.h"
 
@@ -57,8 +58,14 @@ protected:
     }
     std::vector<LobbyChoiceReport> Choices() const { return peer.Decoded<LobbyChoiceReport>(); }
 
-    ChooseState m_lobby{&network};
+    ChooseState m_lobby{network};
 };
+
+TEST_F(ChooseStateTest, AFrameHandsTheEngineTheOverviewsLightThenItsView) {
+    Lumaspace::GE::GetInstance()->ClearRecordedCalls();
+    Frame(m_lobby);
+    ExpectOverviewFrame(CameraCalls(), m_lobby.GetCamera());
+}
 
 TEST_F(ChooseStateTest, TheFirstFrameSendsTheChoiceOnceAndLaterFramesOnlyChanges) {
     const struct {
@@ -251,18 +258,18 @@ TEST_F(ChooseStateTest, PlayStartsTheMatchOnlyWhenEveryoneIsReadyAndNeverAfterTh
 
 TEST_F(ChooseStateTest, TheServersStartSendsTheFinalChoiceAndEntersTheMatch) {
     network.inLobby = true;
-    network.newLevel = true;
     ClickAndRun(kBlueX, kTeamY);
     ClickAndRun(kNextNinjaX, kArrowY);
     ClickAndRun(kNextNinjaX, kArrowY);
     ClickAndRun(-kNextToolX, kToolY);  // the previous tool wraps to the last
+    network.events.newLevel.Raise();
     ServerSends(protocol::StartGameMessage{});
     EXPECT_EQ(Frame(m_lobby), PLAYING_STATE);
     EXPECT_EQ(peer.Decoded<protocol::JoinGameRequest>(),
               (std::vector<protocol::JoinGameRequest>{{"Kei", 2, 3, 2}}));
-    EXPECT_FALSE(network.gameStarted);
+    EXPECT_FALSE(network.events.gameStarted.Pending());
     EXPECT_FALSE(network.inLobby);
-    EXPECT_FALSE(network.newLevel);
+    EXPECT_FALSE(network.events.newLevel.Pending());
 }
 
 TEST_F(ChooseStateTest, BackLeavesTheServerAndALostServerReturnsToTheMenu) {

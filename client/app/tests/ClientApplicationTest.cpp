@@ -83,17 +83,22 @@ TEST_F(ClientStartupTest, StartsEveryPartInOrder) {
         const std::string size =
             "Window size: " + std::to_string(c.windowWidth) + "x" + std::to_string(c.windowHeight);
         EXPECT_EQ(m_log, (Strings{"Application initialized.", "Window created successfully.", size,
-                                  "Loading all textures...", "All textures loaded.",
-                                  "Timer initialized successfully.", "Sound initialized successfully.",
-                                  "Registering all input keys...", "Input keys registered.",
-                                  "Network initialized successfully."}));
+                                  "Loading all textures...", "All textures loaded.", "Loading all models...",
+                                  "All models loaded.", "Timer initialized successfully.",
+                                  "Sound initialized successfully.", "Registering all input keys...",
+                                  "Input keys registered.", "Network initialized successfully."}));
 
-        // The engine: started, cleared to black, blending on, vsync from the settings, then the textures.
-        EXPECT_EQ(EngineCalls(), (Strings{"Initialize", "SetClearColor", "TurnOnAlphaBlending", "SetVsync",
-                                          "Create2DTexture"}));
+        // The engine: started, cleared to black, the scene's fog and the shadow map's size (the screen's),
+        // blending on, vsync from the settings, then the textures (this layout has no models); ambient
+        // occlusion starts cleared.
+        EXPECT_EQ(EngineCalls(),
+                  (Strings{"Initialize", "SetClearColor", "SetSceneFog", "SetShadowMapDimensions",
+                           "TurnOnAlphaBlending", "SetVsync", "Create2DTexture", "ClearSSAO"}));
         const auto& calls = Lumaspace::GE::GetInstance()->GetRecordedCalls();
         EXPECT_EQ(calls[1].values, (std::vector<float>{0, 0, 0, 1}));
-        EXPECT_EQ(calls[3].values.at(0), c.vsync[0] == '1' ? 1.0f : 0.0f);
+        EXPECT_EQ(calls[2].values, (std::vector<float>{0, 500, 0.01f}));
+        EXPECT_EQ(calls[3].values, (std::vector<float>{1920, 1080}));
+        EXPECT_EQ(calls[5].values.at(0), c.vsync[0] == '1' ? 1.0f : 0.0f);
 
         const ClientGlobals& globals = ClientGlobals::GetInstance();
         EXPECT_EQ(globals.windowWidth, c.windowWidth);

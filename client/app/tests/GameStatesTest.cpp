@@ -11,13 +11,15 @@
 #include "client/app/PlayingState.h"
 #include "client/app/QuitMessage.h"
 #include "client/app/tests/ScriptedWindow.h"
+#include "client/net/ClientNetwork.h"
 
 namespace ombrin::test {
 namespace {
 
 template <class State>
 void ShutdownIsSafeAnyTime(const char* defaultLevel) {
-    State state;
+    ClientNetwork network;
+    State state(network);
     state.Shutdown();  // never entered
     EXPECT_FALSE(state.IsInitialized());
     ASSERT_TRUE(state.Initialize("../Ombrin/Levels/Arena.ZMDL"));
@@ -54,7 +56,8 @@ TEST(GameStatesTest, ShutdownIsSafeBeforeEntryAndTwice) {
 TEST(GameStatesTest, EscapeInTheMenuPostsTheQuitMessage) {
     ScriptedWindow window(std::make_shared<Journal>());
     SetQuitMessageTarget(&window);
-    MenuState menu;
+    ClientNetwork network;
+    MenuState menu(network);
     menu.Initialize();
     menu.EscapeIsPressed();
     SetQuitMessageTarget(nullptr);

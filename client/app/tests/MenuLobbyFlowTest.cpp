@@ -1,9 +1,9 @@
 // The application with the real menu, lobby and match states on the null engine, its connection played by a
 // recording peer: connecting from the menu leads to the lobby, the server's start to the match, and a lost
-// server back to the menu, which says so; Escape in the lobby leaves the server.
+// server back to the menu, which says so; Escape in the lobby leaves the server; what the server said while
+// the lobby was shown stays out of the match.
 #include "client/app/ChooseState.h"
 #include "client/app/ClientApplication.h"
-#include "client/app/ClientGlobals.h"
 #include "client/app/MenuState.h"
 #include "client/app/NetworkSession.h"
 #include "client/app/PlayingState.h"
@@ -21,12 +21,11 @@ class InjectedSession final : public NetworkSession {
 public:
     explicit InjectedSession(ClientNetwork& network) : m_network(network) {}
     bool Initialize() override { return true; }
-    void Update() override { m_network.Update(ClientGlobals::GetInstance().deltaTime); }
+    void Update(double deltaTime) override { m_network.Update(deltaTime); }
+    void DropUnreadEvents() override { m_network.DropUnreadEvents(); }
     void Shutdown() override {}
     std::string LevelName() const override { return m_network.GetLevelName(); }
-    void EnterState(GameState&, SoundSystem* sound, bool inLobby) override {
-        m_network.EnterState(sound, inLobby);
-    }
+    void EnterState(GameState&, SoundSystem*, bool inLobby) override { m_network.EnterState(inLobby); }
 
 private:
     ClientNetwork& m_network;
@@ -59,9 +58,9 @@ protected:
         script(*window);
         ClientParts parts;
         parts.window = std::move(window);
-        auto menu = std::make_unique<MenuState>(MenuSetup{&m_network, 60000, "./unused"});
-        auto lobby = std::make_unique<ChooseState>(&m_network);
-        auto match = std::make_unique<PlayingState>(&m_network);
+        auto menu = std::make_unique<MenuState>(m_network, MenuSetup{60000, "./unused"});
+        auto lobby = std::make_unique<ChooseState>(m_network);
+        auto match = std::make_unique<PlayingState>(m_network);
         m_menu = menu.get();
         m_lobby = lobby.get();
         m_match = match.get();
@@ -155,6 +154,58 @@ TEST_F(MenuLobbyFlowTest, EscapeInTheLobbyLeavesTheServerAndShowsTheMainPage) {
     EXPECT_TRUE(backAtMain);
     EXPECT_EQ(m_peer.shutdowns, shutdownsBefore + 1);
     EXPECT_FALSE(m_network.connected);
+}
+
+// The server's events the lobby does not take go at the end of its frame, also in the frame that enters the
+// match, so that the match never shows a kill, a joined notice or a dash from before it began, nor leaves
+// again at once for a new level the lobby already followed. What the server said stays: the round number
+// and the objects in play.
+TEST_F(MenuLobbyFlowTest, EventsTheLobbyDidNotTakeNeverReachTheMatch) {
+    ClientApplication* app = nullptr;
+    bool inMatch = false;
+    std::vector<std::size_t> unread;
+    bool newLevel = true;
+    int rounds = 0;
+    std::size_t smokeBombs = 0;
+    auto application = Application([&](ScriptedWindow& window) {
+        window.Frames(1)
+            .Message(ClickAt(0.0f, -10.0f))
+            .Frames(1)
+            .Message(ClickAt(0.0f, -118.0f))
+            .Frames(1)
+            .Then(Server(RakNet::ID_CONNECTION_REQUEST_ACCEPTED))
+            .Frames(2)
+            .Then([&] {
+                m_peer.Deliver(protocol::NewLevelMessage{"../Ombrin/Levels/Pagoda.ZMDL"}, kServer);
+                m_peer.Deliver(protocol::RoundStartedMessage{}, kServer);
+                m_peer.Deliver(protocol::SmokeBombAddMessage{5, {0, 0}, {3, 3}, 8.0f}, kServer);
+                m_peer.Deliver(protocol::KillNoticeMessage{RakNet::RakNetGUID{7}, RakNet::RakNetGUID{8}, 3},
+                               kServer);
+                m_peer.Deliver(protocol::PlayerJoinedLeftMessage{"Newcomer", 2}, kServer);
+                m_peer.Deliver(protocol::DashTargetMessage{{1, 2, 3}}, kServer);
+                m_peer.Deliver(protocol::StartGameMessage{}, kServer);
+            })
+            .Frames(2)
+            .Then([&] {
+                inMatch = app->CurrentState() == m_match;
+                const NetworkEvents& events = m_network.events;
+                unread = {events.killFeed.Size(), events.joinedLeft.Size(), events.dashTargets.Size(),
+                          events.soundEvents.Size(), m_network.smokeBombs.added.Size()};
+                newLevel = events.newLevel.Pending();
+                rounds = m_network.RoundNumber();
+                smokeBombs = m_network.smokeBombs.Entries().size();
+            })
+            .Quit();
+    });
+    app = application.get();
+    ASSERT_TRUE(application->Initialize());
+    EXPECT_EQ(application->Run(), 0);
+
+    EXPECT_TRUE(inMatch);
+    EXPECT_EQ(unread, (std::vector<std::size_t>{0, 0, 0, 0, 0}));
+    EXPECT_FALSE(newLevel);
+    EXPECT_EQ(rounds, 1);
+    EXPECT_EQ(smokeBombs, 1u);
 }
 
 }  // namespace

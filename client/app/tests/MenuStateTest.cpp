@@ -32,6 +32,7 @@ constexpr float kApplyX = -160.5f;
 constexpr float kPageButtonsY = -334.0f;
 constexpr float kVsyncX = -50.0f;
 constexpr float kFullscreenY = -65.0f;
+constexpr float kSsaoY = -130.0f;
 
 class MenuStateTest : public StateFixture {
 protected:
@@ -47,8 +48,7 @@ protected:
     }
 
     MenuState& Menu(MenuSetup setup = {}) {
-        setup.network = &network;
-        m_menu = std::make_unique<MenuState>(setup);
+        m_menu = std::make_unique<MenuState>(network, setup);
         EXPECT_TRUE(m_menu->Initialize());
         return *m_menu;
     }
@@ -70,6 +70,13 @@ protected:
     ScriptedWindow m_window{std::make_shared<Journal>()};
     std::unique_ptr<MenuState> m_menu;
 };
+
+TEST_F(MenuStateTest, AFrameHandsTheEngineTheOverviewsLightThenItsView) {
+    MenuState& menu = Menu();
+    Lumaspace::GE::GetInstance()->ClearRecordedCalls();
+    Frame(menu);
+    ExpectOverviewFrame(CameraCalls(), menu.GetCamera());
+}
 
 TEST_F(MenuStateTest, PagesOpenWithTheirButtonsAndBackOrEscapeReturns) {
     MenuState& menu = Menu();
@@ -123,7 +130,7 @@ TEST_F(MenuStateTest, ConnectSendsTheTypedNameOrAFixedOneAndKeepsWhatWasTyped) {
         Settings::GetInstance().name = "Kei";
         Settings::GetInstance().ip = "10.0.0.7";
         peer.attempts.clear();
-        MenuState& menu = Menu(MenuSetup{nullptr, 60001, "./unused"});
+        MenuState& menu = Menu(MenuSetup{60001, "./unused"});
         ClickAndRun(0.0f, kPlayY);
         ClickAndRun(0.0f, kNameBoxY);
         TypeText("\b\b\b" + c.typed);
@@ -231,7 +238,7 @@ TEST_F(MenuStateTest, HostStartsTheServerProgramConnectsLocallyAndStopsItAtTheEn
     ASSERT_TRUE(WriteFile(server, "#!/bin/sh\nexec sleep 30\n"));
     std::filesystem::permissions(server, std::filesystem::perms::owner_all);
 
-    MenuState& menu = Menu(MenuSetup{nullptr, 60002, "./FakeServer"});
+    MenuState& menu = Menu(MenuSetup{60002, "./FakeServer"});
     ClickAndRun(0.0f, kPlayY);
     ClickAndRun(0.0f, kNameBoxY);
     TypeText("\b\b\b");  // an empty name is sent as it is
@@ -250,7 +257,7 @@ TEST_F(MenuStateTest, HostStartsTheServerProgramConnectsLocallyAndStopsItAtTheEn
 }
 
 TEST_F(MenuStateTest, HostWithoutTheServerProgramSaysSoAndStaysOnThePlayPage) {
-    MenuState& menu = Menu(MenuSetup{nullptr, 60000, "./NoSuchServer"});
+    MenuState& menu = Menu(MenuSetup{60000, "./NoSuchServer"});
     ClickAndRun(0.0f, kPlayY);
     EXPECT_EQ(ClickAndRun(0.0f, kHostY), NO_CHANGE);
     EXPECT_EQ(menu.TopPage(), Page::kPlay);
@@ -289,6 +296,28 @@ TEST_F(MenuStateTest, OptionsLeftWithBackAreDiscardedAndAppliedOnesAreKept) {
     menu.EscapeIsPressed();
     EXPECT_EQ(menu.TopPage(), Page::kMain);
     EXPECT_FALSE(Contains(DrawnPictures(menu), "../Ombrin/2DTextures/GUI/applydisabled.png"));
+}
+
+// Switching ambient occlusion off clears its target, so that the composition shows no occlusion at all.
+TEST_F(MenuStateTest, ApplyingAmbientOcclusionOffClearsIt) {
+    MenuState& menu = Menu();
+    for (const bool ssao : {true, false}) {
+        SCOPED_TRACE(ssao ? "on" : "off");
+        ClickAndRun(0.0f, kOptionsY);
+        if (menu.OptionBox(MenuState::kSsao).IsChecked() != ssao) {
+            ClickAndRun(kVsyncX, kSsaoY);
+        }
+        ASSERT_EQ(menu.OptionBox(MenuState::kSsao).IsChecked(), ssao);
+        Lumaspace::GE::GetInstance()->ClearRecordedCalls();
+        ClickAndRun(kApplyX, kPageButtonsY);
+        EXPECT_EQ(Settings::GetInstance().ssao, ssao);
+        int clears = 0;
+        for (const Lumaspace::RecordedCall& call : Lumaspace::GE::GetInstance()->GetRecordedCalls()) {
+            clears += call.operation == "ClearSSAO" ? 1 : 0;
+        }
+        EXPECT_EQ(clears, ssao ? 0 : 1);
+        ClickAndRun(kOptionsBackX, kPageButtonsY);
+    }
 }
 
 TEST_F(MenuStateTest, ApplyingFullScreenResizesTheWindowAndTheCamera) {

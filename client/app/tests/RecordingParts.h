@@ -65,7 +65,8 @@ public:
         : m_journal(std::move(journal)), m_level(std::move(level)) {}
 
     bool Initialize() override;
-    void Update() override {}
+    void Update(double) override {}
+    void DropUnreadEvents() override {}
     void Shutdown() override { m_journal->Add("network.Shutdown"); }
     std::string LevelName() const override { return m_level; }
     void EnterState(GameState& state, SoundSystem* sound, bool inLobby) override;

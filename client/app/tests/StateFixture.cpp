@@ -144,6 +144,7 @@ void StateFixture::Type(int character) {
 
 GameStateSwitch StateFixture::Frame(GameState& state, double deltaTime) {
     const GameStateSwitch next = state.Update(deltaTime);
+    network.DropUnreadEvents();
     network.Update(deltaTime);
     Input::GetInstance().EndFrame();
     return next;
@@ -181,6 +182,31 @@ std::vector<std::string> StateFixture::DrawnTexts(GameState& state) {
 
 bool StateFixture::Contains(const std::vector<std::string>& list, const std::string& entry) {
     return std::find(list.begin(), list.end(), entry) != list.end();
+}
+
+std::vector<Lumaspace::RecordedCall> StateFixture::CameraCalls() {
+    std::vector<Lumaspace::RecordedCall> calls;
+    for (const Lumaspace::RecordedCall& call : Lumaspace::GE::GetInstance()->GetRecordedCalls()) {
+        if (call.operation == "SetViewAndProjection" || call.operation == "SetLightViewAndProjection" ||
+            call.operation == "SetViewPolygonMatrix" || call.operation == "UpdateVisibilityPolygon") {
+            calls.push_back(call);
+        }
+    }
+    return calls;
+}
+
+void StateFixture::ExpectOverviewFrame(const std::vector<Lumaspace::RecordedCall>& calls,
+                                       const Camera& camera) {
+    const auto floats = [](const glm::mat4& a, const glm::mat4& b) {
+        std::vector<float> values(&a[0][0], &a[0][0] + 16);
+        values.insert(values.end(), &b[0][0], &b[0][0] + 16);
+        return values;
+    };
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].operation, "SetLightViewAndProjection");
+    EXPECT_EQ(calls[0].values, floats(camera.GetLightView(), camera.GetLightProjection()));
+    EXPECT_EQ(calls[1].operation, "SetViewAndProjection");
+    EXPECT_EQ(calls[1].values, floats(camera.GetView(), camera.GetProjection()));
 }
 
 }  // namespace ombrin::test

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "Lumagrid/RecordedCall.h"
 #include "RecordingPeer.h"
+#include "client/app/Camera.h"
 #include "client/app/GameState.h"
 #include "client/net/ClientNetwork.h"
 #include "client/ui/tests/TestFiles.h"
@@ -56,7 +58,8 @@ protected:
     void MoveMouse(float x, float y);
     void Click(float x, float y);
     void Type(int character);
-    // One frame as the application runs it: the state's update, the network's, then the input ages.
+    // One frame as the application runs it: the state's update, the events it left dropped, the network's
+    // update, then the input ages.
     GameStateSwitch Frame(GameState& state, double deltaTime = 1.0 / 60.0);
 
     // A packet from the server, received at once.
@@ -73,6 +76,10 @@ protected:
     std::vector<std::string> DrawnPictures(GameState& state);
     std::vector<std::string> DrawnTexts(GameState& state);
     static bool Contains(const std::vector<std::string>& list, const std::string& entry);
+    // The engine calls a camera makes (view, light, line-of-sight view and polygon), in the order recorded.
+    static std::vector<Lumaspace::RecordedCall> CameraCalls();
+    // Checks that calls are exactly a frame of the overview camera: its shadow light, then its view.
+    static void ExpectOverviewFrame(const std::vector<Lumaspace::RecordedCall>& calls, const Camera& camera);
 
     ScratchRunLayout m_layout{"states"};
     ConnectingPeer peer;

@@ -23,16 +23,27 @@ std::string Digest(const ClientNetwork& n) {
     for (const NetworkPlayer& p : n.remotePlayers) {
         player(p);
     }
-    out << '|' << n.lobbyPlayers.size() << ',' << n.visiblePlayers.size() << ',' << n.shurikens.entries.size()
-        << ',' << n.projectiles.entries.size() << ',' << n.smokeBombs.entries.size() << ','
-        << n.spikeTraps.entries.size() << ',' << n.stickyTraps.entries.size() << ',' << n.fans.entries.size()
-        << ',' << n.volleys.Size() << ',' << n.flashBangs.Size() << ',' << n.animationEvents.Size() << ','
-        << n.soundEvents.Size() << ',' << n.damageShown.Size() << ',' << n.killFeed.Size() << ','
-        << n.runes.size() << '|' << n.roundStarted << n.countdownActive << n.countdownSeconds
-        << n.roundRunning << ',' << n.redRoundWins << ',' << n.blueRoundWins << ',' << n.lastRoundWinner
-        << ',' << n.matchOver << n.matchWinner << n.newLevel << n.roundTimeReceived << n.roundMinutes
-        << n.suddenDeath << n.runesAppeared << n.respawned << n.positionRejected << n.dashPending
-        << n.joinedLeftPending << n.gameStarted << ',' << n.connectionCount << ',' << n.levelName;
+    const auto vec = [&](const Vec3& v) { out << v.x << ',' << v.y << ',' << v.z << ';'; };
+    vec(n.LocalPosition());
+    vec(n.LocalDirection());
+    const auto list = [&](const auto& l) { out << l.Entries().size() << '/' << l.added.Size() << ','; };
+    out << '|' << n.lobbyPlayers.size() << ',' << n.visiblePlayers.size() << ',';
+    list(n.shurikens);
+    list(n.projectiles);
+    list(n.smokeBombs);
+    list(n.spikeTraps);
+    list(n.stickyTraps);
+    list(n.fans);
+    const NetworkEvents& e = n.events;
+    out << e.volleys.Size() << ',' << e.flashBangs.Size() << ',' << e.animationEvents.Size() << ','
+        << e.soundEvents.Size() << ',' << e.damageShown.Size() << ',' << e.killFeed.Size() << ','
+        << e.respawns.Size() << ',' << e.dashTargets.Size() << ',' << e.joinedLeft.Size() << ','
+        << n.runes.size() << '|' << n.RoundNumber() << n.countdownActive << n.countdownSeconds << ','
+        << n.redRoundWins << ',' << n.blueRoundWins << ',' << n.lastRoundWinner << ',' << n.matchOver
+        << n.matchWinner << e.newLevel.Pending() << e.roundTimeReceived.Pending() << n.roundMinutes
+        << n.suddenDeath << e.runesAppeared.Pending() << e.positionRejected.Pending()
+        << e.gameStarted.Pending() << ',' << n.RosterNumber() << ',' << n.connectionCount << ','
+        << n.levelName;
     return out.str();
 }
 

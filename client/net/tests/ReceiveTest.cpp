@@ -40,7 +40,7 @@ protected:
 
 TEST_F(ClientReceive, RosterSetsRecordsAndRemovesPlayersMissingTheSecondTime) {
     ReceiveRoster();
-    EXPECT_TRUE(network.playerListChanged);
+    EXPECT_EQ(network.RosterNumber(), 1);
     ASSERT_EQ(network.remotePlayers.size(), 2u);
     EXPECT_EQ(network.localPlayer.name, "Me");
     EXPECT_EQ(network.localPlayer.team, 1);
@@ -93,12 +93,12 @@ TEST_F(ClientReceive, PlayerMessagesUpdateTheRecordOfTheirGuid) {
          }},
         {"respawn", Send(RespawnPositionMessage{{7, 0, 8}}),
          [](const ClientNetwork& n) {
-             EXPECT_TRUE(n.respawned);
+             EXPECT_EQ(n.events.respawns.Size(), 1u);
              EXPECT_EQ(n.localPlayer.position, (Vec3{7, 0, 8}));
              EXPECT_FALSE(n.localPlayer.healing);
          }},
         {"position rejected", Send(PositionRejectedMessage{}),
-         [](const ClientNetwork& n) { EXPECT_TRUE(n.positionRejected); }},
+         [](const ClientNetwork& n) { EXPECT_TRUE(n.events.positionRejected.Pending()); }},
         {"healing", Send(HealingStateMessage{kThirdGuid, true}),
          [](const ClientNetwork& n) { EXPECT_TRUE(n.GetPlayer(kThirdGuid).healing); }},
         {"shield rune", Send(ShieldRuneTakenMessage{kThirdGuid}),
@@ -119,29 +119,29 @@ TEST_F(ClientReceive, PlayerMessagesUpdateTheRecordOfTheirGuid) {
          }},
         {"kill notice", Send(KillNoticeMessage{kOtherGuid, kThirdGuid, 3}),
          [](const ClientNetwork& n) {
-             ASSERT_EQ(n.killFeed.Size(), 1u);
-             EXPECT_EQ(n.killFeed.Back().ability, 3);
+             ASSERT_EQ(n.events.killFeed.Size(), 1u);
+             EXPECT_EQ(n.events.killFeed.Back().ability, 3);
          }},
         {"animation", Send(AnimationRelayMessage{kOtherGuid, 6}),
          [](const ClientNetwork& n) {
-             ASSERT_EQ(n.animationEvents.Size(), 1u);
-             EXPECT_EQ(n.animationEvents.Back().animation, 6);
+             ASSERT_EQ(n.events.animationEvents.Size(), 1u);
+             EXPECT_EQ(n.events.animationEvents.Back().animation, 6);
          }},
         {"dash target", Send(DashTargetMessage{{1, 2, 3}}),
          [](const ClientNetwork& n) {
-             EXPECT_TRUE(n.dashPending);
-             EXPECT_EQ(n.dashTarget, (Vec3{1, 2, 3}));
+             ASSERT_EQ(n.events.dashTargets.Size(), 1u);
+             EXPECT_EQ(n.events.dashTargets.Back(), (Vec3{1, 2, 3}));
          }},
         {"joined", Send(PlayerJoinedLeftMessage{"Newcomer", 2}),
          [](const ClientNetwork& n) {
-             EXPECT_TRUE(n.joinedLeftPending);
-             EXPECT_EQ(n.joinedLeftNotice.name, "Newcomer");
-             EXPECT_EQ(n.joinedLeftNotice.kind, 2);
+             ASSERT_EQ(n.events.joinedLeft.Size(), 1u);
+             EXPECT_EQ(n.events.joinedLeft.Back().name, "Newcomer");
+             EXPECT_EQ(n.events.joinedLeft.Back().kind, 2);
          }},
         {"damage dealt", Send(DamageDealtMessage{Me(), 25.0f, {1, 0, 1}}),
          [](const ClientNetwork& n) {
-             ASSERT_EQ(n.damageShown.Size(), 1u);
-             EXPECT_EQ(n.damageShown.Back().damage, 25.0f);
+             ASSERT_EQ(n.events.damageShown.Size(), 1u);
+             EXPECT_EQ(n.events.damageShown.Back().damage, 25.0f);
          }},
         {"visible players", Send(VisiblePlayersMessage{{1}}),
          [](const ClientNetwork& n) {
@@ -166,40 +166,40 @@ TEST_F(ClientReceive, ObjectListsAddOnceRemoveByIdAndEmptyAtRoundStart) {
         Receive(sticky);
         Receive(fan);
     }
-    EXPECT_EQ(network.shurikens.entries.size(), 1u);
-    EXPECT_EQ(network.smokeBombs.entries.size(), 1u);
-    EXPECT_EQ(network.spikeTraps.entries.size(), 1u);
-    EXPECT_EQ(network.stickyTraps.entries.size(), 1u);
-    ASSERT_EQ(network.fans.entries.size(), 1u);
-    EXPECT_TRUE(network.shurikens.changed && network.fans.changed);
+    EXPECT_EQ(network.shurikens.Entries().size(), 1u);
+    EXPECT_EQ(network.smokeBombs.Entries().size(), 1u);
+    EXPECT_EQ(network.spikeTraps.Entries().size(), 1u);
+    EXPECT_EQ(network.stickyTraps.Entries().size(), 1u);
+    ASSERT_EQ(network.fans.Entries().size(), 1u);
+    EXPECT_EQ(network.shurikens.added.Size(), 1u);
+    EXPECT_EQ(network.fans.added.Size(), 1u);
 
     Receive(FanReturningMessage{8, -0.01f});
-    EXPECT_EQ(network.fans.entries[0].remainingOutwardTime, -0.01f);
-    network.shurikens.changed = false;
+    EXPECT_EQ(network.fans.Entries()[0].remainingOutwardTime, -0.01f);
     Receive(ShurikenRemoveMessage{99});
-    EXPECT_FALSE(network.shurikens.changed) << "removing an unknown id changes nothing";
+    EXPECT_TRUE(network.shurikens.removed.Empty()) << "removing an unknown id changes nothing";
     Receive(ShurikenRemoveMessage{17});
-    EXPECT_TRUE(network.shurikens.entries.empty());
-    EXPECT_TRUE(network.shurikens.changed);
+    EXPECT_TRUE(network.shurikens.Entries().empty());
+    EXPECT_EQ(network.shurikens.removed.Size(), 1u);
     Receive(SmokeBombRemoveMessage{5});
-    EXPECT_TRUE(network.smokeBombs.entries.empty());
+    EXPECT_TRUE(network.smokeBombs.Entries().empty());
 
     Receive(ProjectileAddMessage{{0, 1, 0}, {1, 0, 0}, 2, 40, kOtherGuid, 30.0f});
-    EXPECT_EQ(network.projectiles.entries.size(), 1u);
+    EXPECT_EQ(network.projectiles.Entries().size(), 1u);
     Receive(ProjectileRemoveMessage{40});
-    EXPECT_TRUE(network.projectiles.entries.empty());
+    EXPECT_TRUE(network.projectiles.Entries().empty());
     Receive(VolleyAddMessage{3, {0, 0}, {5, 5}, kOtherGuid});
     Receive(FlashBangMessage{{0, 0}, {4, 4}});
-    EXPECT_EQ(network.volleys.Size(), 1u);
-    EXPECT_EQ(network.flashBangs.Size(), 1u);
+    EXPECT_EQ(network.events.volleys.Size(), 1u);
+    EXPECT_EQ(network.events.flashBangs.Size(), 1u);
 
     Receive(shuriken);
     Receive(RoundStartedMessage{});
-    EXPECT_TRUE(network.shurikens.entries.empty());
-    EXPECT_TRUE(network.spikeTraps.entries.empty());
-    EXPECT_TRUE(network.stickyTraps.entries.empty());
-    EXPECT_TRUE(network.fans.entries.empty());
-    EXPECT_TRUE(network.roundStarted && network.roundRunning);
+    EXPECT_TRUE(network.shurikens.Entries().empty());
+    EXPECT_TRUE(network.spikeTraps.Entries().empty());
+    EXPECT_TRUE(network.stickyTraps.Entries().empty());
+    EXPECT_TRUE(network.fans.Entries().empty());
+    EXPECT_EQ(network.RoundNumber(), 1);
     EXPECT_TRUE(Logged("A new round has started!"));
 }
 
@@ -218,7 +218,7 @@ TEST_F(ClientReceive, RoundAndMatchFlow) {
          [](const ClientNetwork& n) { EXPECT_TRUE(n.suddenDeath); }},
         {"round time", Send(RoundTimeMessage{2.0, 30.0}),
          [](const ClientNetwork& n) {
-             EXPECT_TRUE(n.roundTimeReceived);
+             EXPECT_TRUE(n.events.roundTimeReceived.Pending());
              EXPECT_EQ(n.roundMinutes, 2.0);
              EXPECT_EQ(n.roundSeconds, 30.0);
          }},
@@ -234,12 +234,13 @@ TEST_F(ClientReceive, RoundAndMatchFlow) {
          }},
         {"new level", Send(NewLevelMessage{"../Ombrin/Levels/Bamboo.ZMDL"}),
          [](const ClientNetwork& n) {
-             EXPECT_TRUE(n.newLevel);
+             EXPECT_TRUE(n.events.newLevel.Pending());
              EXPECT_FALSE(n.matchOver);
              EXPECT_EQ(n.redRoundWins + n.blueRoundWins, 0);
              EXPECT_EQ(n.GetLevelName(), "../Ombrin/Levels/Bamboo.ZMDL");
          }},
-        {"start game", Send(StartGameMessage{}), [](const ClientNetwork& n) { EXPECT_TRUE(n.gameStarted); }},
+        {"start game", Send(StartGameMessage{}),
+         [](const ClientNetwork& n) { EXPECT_TRUE(n.events.gameStarted.Pending()); }},
         {"level name", Send(LevelNameMessage{"../Ombrin/Levels/Dojo.ZMDL"}),
          [](const ClientNetwork& n) { EXPECT_EQ(n.GetLevelName(), "../Ombrin/Levels/Dojo.ZMDL"); }},
         {"connection count", Send(ConnectionCountMessage{3, kOtherGuid}),
@@ -260,10 +261,11 @@ TEST_F(ClientReceive, CountdownBeepsOnlyFromFiveToOne) {
     } cases[] = {{6, false}, {5, true}, {1, true}, {0, false}, {-2, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.seconds);
-        network.soundEvents = {};
+        network.events.soundEvents.Clear();
         Receive(CountdownSecondsMessage{c.seconds});
         EXPECT_EQ(network.countdownSeconds, c.seconds);
-        EXPECT_EQ(!network.soundEvents.Empty() && network.soundEvents.Back().sound == 30, c.beep);
+        EXPECT_EQ(!network.events.soundEvents.Empty() && network.events.soundEvents.Back().sound == 30,
+                  c.beep);
     }
 }
 
@@ -275,20 +277,20 @@ TEST_F(ClientReceive, HitEffectsPlayTheirAbilitysSound) {
                  {10, 18}, {13, 18}, {11, 3}, {14, 20}, {1, -1}, {15, -1}, {-5, -1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ability);
-        network.soundEvents = {};
+        network.events.soundEvents.Clear();
         Receive(HitEffectMessage{c.ability, {1, 0, 1}});
-        EXPECT_EQ(network.soundEvents.Empty() ? -1 : network.soundEvents.Back().sound, c.sound);
+        EXPECT_EQ(network.events.soundEvents.Empty() ? -1 : network.events.soundEvents.Back().sound, c.sound);
     }
     Receive(PlaySoundMessage{44, {2, 0, 2}});
-    EXPECT_EQ(network.soundEvents.Back(), (SoundEvent{44, {2, 0, 2}}));
+    EXPECT_EQ(network.events.soundEvents.Back(), (SoundEvent{44, {2, 0, 2}}));
 }
 
 TEST_F(ClientReceive, RunesAppearWithTheirSoundsAndGoWhenTaken) {
     Receive(RunesSpawnedMessage{{{{0, {1, 0, 1}}, {1, {2, 0, 2}}, {2, {3, 0, 3}}}}});
-    EXPECT_TRUE(network.runesAppeared);
+    EXPECT_TRUE(network.events.runesAppeared.Pending());
     ASSERT_EQ(network.runes.size(), 3u);
     std::vector<int> sounds;
-    for (const SoundEvent& e : network.soundEvents.events) {
+    for (const SoundEvent& e : network.events.soundEvents.events) {
         sounds.push_back(e.sound);
     }
     EXPECT_EQ(sounds, (std::vector<int>{36, 35, 39, 38, 33, 32}));
@@ -300,16 +302,16 @@ TEST_F(ClientReceive, RunesAppearWithTheirSoundsAndGoWhenTaken) {
     Receive(RuneRemovedMessage{1});
     EXPECT_FALSE(network.runes[1].active);
 
-    network.runesAppeared = false;
+    network.events.runesAppeared.Clear();
     Receive(HealRuneRespawnedMessage{{0, {5, 0, 5}}});
     EXPECT_EQ(network.runes.size(), 4u);
-    EXPECT_FALSE(network.runesAppeared);
+    EXPECT_FALSE(network.events.runesAppeared.Pending());
 
-    network.soundEvents = {};
+    network.events.soundEvents.Clear();
     Receive(RuneStateMessage{{{{true, {2, {1, 0, 1}}}, {false, {1, {0, 0, 0}}}, {true, {9, {0, 0, 0}}}}}});
     EXPECT_EQ(network.runes.size(), 5u) << "the absent rune and the unknown type are not created";
     EXPECT_FALSE(network.runes.back().ambientLoop);
-    EXPECT_TRUE(network.soundEvents.Empty());
+    EXPECT_TRUE(network.events.soundEvents.Empty());
 }
 
 TEST_F(ClientReceive, LobbySkipsThisClientAndTestsReadiness) {

@@ -131,7 +131,7 @@ TEST_F(ClientNetworkProcess, LobbyJoinMovementShurikenRoundsMatchAndNextLevel) {
 
     // Start and join: the roster holds both players on their teams.
     network.SendStartRequest();
-    ASSERT_TRUE(RunUntil(network, other, [&] { return network.gameStarted; }));
+    ASSERT_TRUE(RunUntil(network, other, [&] { return network.events.gameStarted.Pending(); }));
     network.SendFinalChoice(1, 2, 2);
     other.Send(JoinGameRequest{"Scripted", 0, 0, 1});
     ASSERT_TRUE(RunUntil(network, other, [&] {
@@ -164,8 +164,8 @@ TEST_F(ClientNetworkProcess, LobbyJoinMovementShurikenRoundsMatchAndNextLevel) {
     other.Send(UseAbilityRequest{kMegaShuriken, 0.0f});
     bool appeared = false;
     ASSERT_TRUE(RunUntil(network, other, [&] {
-        appeared = appeared || !network.shurikens.entries.empty();
-        return appeared && network.shurikens.entries.empty();
+        appeared = appeared || !network.shurikens.Entries().empty();
+        return appeared && network.shurikens.Entries().empty();
     })) << log;
     // The health travels on another channel than the removal: it may come a little later.
     EXPECT_TRUE(RunUntil(network, other, [&] {
@@ -196,9 +196,10 @@ TEST_F(ClientNetworkProcess, LobbyJoinMovementShurikenRoundsMatchAndNextLevel) {
               << traffic.inMessageTable << traffic.outMessageTable;
 
     // The next level: the client asks for the roster again and gets it.
-    network.playerListChanged = false;
+    const int rosters = network.RosterNumber();
     ASSERT_TRUE(RunUntil(
-        network, other, [&] { return network.newLevel && network.playerListChanged; }, [] {}, 30000))
+        network, other, [&] { return network.events.newLevel.Pending() && network.RosterNumber() > rosters; },
+        [] {}, 30000))
         << log;
     EXPECT_EQ(network.GetLevelName(), "../Ombrin/Levels/DuelTwo.ZMDL");
     EXPECT_FALSE(network.matchOver);
