@@ -18,3 +18,8 @@ std::optional<int> Countdown::Step(double dt) {
     }
     return std::nullopt;
 }
+
+double Countdown::SecondsUntilNextStep() const {
+    // A second is announced once the timer is below the last one announced; the last (0) ends it.
+    return std::max(0.0, static_cast<double>(m_timer) - static_cast<double>(m_lastAnnouncedSecond));
+}

@@ -11,6 +11,8 @@ public:
     // seconds left, rounded up) when the countdown passed one, else nothing.
     std::optional<int> Step(double dt);
     bool Expired() const { return m_timer <= 0.0f; }
+    // The time until a step announces the next second or ends the countdown; 0 once that is due.
+    double SecondsUntilNextStep() const;
     float TimeLeft() const { return m_timer; }
 
 private:

@@ -29,8 +29,8 @@ bool HitsAnyObstacle(const CollisionChecker& collision, const std::vector<Collis
 }
 
 int FirstEnemyTouched(const ServerPlayerManager& players, const std::vector<PlayerRecord>& snapshot,
-                      const RakNet::RakNetGUID& owner, const std::vector<CollisionBox>& boxes) {
-    const std::int32_t ownerTeam = players.GetTeam(owner);
+                      const RakNet::RakNetGUID& owner, std::int32_t ownerTeam,
+                      const std::vector<CollisionBox>& boxes) {
     for (std::size_t i = 0; i < snapshot.size(); ++i) {
         if (IsEnemy(owner, ownerTeam, snapshot[i]) &&
             TouchesAny(boxes, players.GetBodyBoxes(static_cast<int>(i)))) {

@@ -12,7 +12,8 @@ class CollisionChecker;
 class ServerPlayerManager;
 
 // target is an enemy of the attacker, a player of attackerTeam, when it is not the attacker, plays for
-// another team and is alive. An attacker who has left has team kNoTeam, so everybody but it is an enemy.
+// another team and is alive. Objects pass the team their owner had when it made them, so that they keep
+// sparing the owner's side after the owner left.
 bool IsEnemy(const RakNet::RakNetGUID& attacker, std::int32_t attackerTeam, const PlayerRecord& target);
 
 // Whether any of the boxes overlaps any of the body boxes.
@@ -21,7 +22,8 @@ bool TouchesAny(const std::vector<CollisionBox>& boxes, const std::vector<Collis
 // Whether any of the boxes touches a wall or pillar.
 bool HitsAnyObstacle(const CollisionChecker& collision, const std::vector<CollisionBox>& boxes);
 
-// The list position of the first enemy of owner, in snapshot (the player list as it stood when the calling
-// check began), whose body boxes touch boxes; -1 when there is none. The owner's team is looked up now.
+// The list position of the first enemy of owner, a player of ownerTeam, in snapshot (the player list as it
+// stood when the calling check began), whose body boxes touch boxes; -1 when there is none.
 int FirstEnemyTouched(const ServerPlayerManager& players, const std::vector<PlayerRecord>& snapshot,
-                      const RakNet::RakNetGUID& owner, const std::vector<CollisionBox>& boxes);
+                      const RakNet::RakNetGUID& owner, std::int32_t ownerTeam,
+                      const std::vector<CollisionBox>& boxes);

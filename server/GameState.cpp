@@ -96,13 +96,16 @@ void GameState::Update(double frameTime) {
         return;
     }
     m_collisionChecker->SetFrameTime(m_lastFrameTime);
+    m_playerManager->SetHitsCount(IsRoundRunning());
     m_playerManager->UpdateTimers(frameTime);
     m_playerManager->HealTick();
     UpdateObjects(frameTime);
     CheckCollisions();
-    UpdateRoundClock(frameTime);
-    UpdateSuddenDeath(frameTime);
-    UpdateRuneTiming();
+    if (IsRoundRunning()) {
+        UpdateRoundClock(frameTime);
+        UpdateSuddenDeath(frameTime);
+        UpdateRuneTiming();
+    }
 }
 
 void GameState::UpdateObjects(double dt) {
@@ -133,10 +136,13 @@ void GameState::UpdateRoundClock(double dt) {
     for (const PlayerRecord& player : m_playerManager->Players()) {
         ++(player.team == kRedTeam ? reds : blues);
     }
-    m_roundClock.Advance(dt);
-    if (m_roundClock.Seconds() > static_cast<double>(kClockRestartSeconds) && (reds == 0 || blues == 0)) {
-        RestartRoundClock();
+    if (reds == 0 || blues == 0) {
+        if (!m_roundClock.AtStart()) {
+            RestartRoundClock();
+        }
+        return;
     }
+    m_roundClock.Advance(dt);
     if (m_roundClock.Minutes() >= kSuddenDeathMinutes && !m_suddenDeath) {
         m_suddenDeath = true;
         Broadcast(m_peer, protocol::SuddenDeathMessage{true});

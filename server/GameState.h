@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,6 @@ class RakPeerInterface;
 
 class GameState {
 public:
-    // The round clock restarts while a team has no players, once it has run this long.
-    static constexpr float kClockRestartSeconds = 0.9f;
     static constexpr double kSuddenDeathMinutes = 2.0;
     // Sudden death has lasted this long before its damage starts.
     static constexpr float kSuddenDeathDamageDelay = 10.0f;
@@ -49,6 +48,9 @@ public:
                             int levelIndex);
     virtual void Shutdown();
     virtual void Update(double frameTime);
+    // The game time in seconds until the game has something to do that no network input brings about (a
+    // countdown announcing a second or running out); nothing when only input can change what it does.
+    virtual std::optional<double> SecondsUntilTimerDue() const { return std::nullopt; }
 
     // A connection arrived (before it is counted and told the level).
     virtual void OnNewConnection(const RakNet::RakNetGUID& guid);
@@ -92,6 +94,9 @@ public:
     CollisionChecker* GetCollisionChecker() const { return m_collisionChecker.get(); }
 
 protected:
+    // Whether a round is being fought. The round clock, sudden death and the rune timing run only then: not
+    // during the countdown between rounds.
+    virtual bool IsRoundRunning() const { return !m_roundCountdownActive; }
     // Sudden death off, runes not yet spawned, clock at 0:00; tells everybody sudden death is off.
     void ResetRoundTimedState();
     // Round start: every flying and lying object goes.
@@ -128,8 +133,10 @@ private:
     void UpdateObjects(double dt);
     // Every object, rune and stab against the players and the level.
     void CheckCollisions();
+    // The clock runs only while both teams have players. While a team has none it is held at its start; one
+    // that had run starts over once, with the round's timed state.
     void UpdateRoundClock(double dt);
-    // While a team has no players the round cannot be fought: its timed state starts over.
+    // The round's timed state starts over and everybody is told.
     void RestartRoundClock();
     void UpdateSuddenDeath(double dt);
     void UpdateRuneTiming();

@@ -45,6 +45,15 @@ void NormalState::Update(double frameTime) {
     } else {
         CheckRoundEnd();
     }
+    // A round decided in this frame takes no more hits, also from requests handled before the next frame.
+    m_playerManager->SetHitsCount(IsRoundRunning());
+}
+
+std::optional<double> NormalState::SecondsUntilTimerDue() const {
+    if (m_roundCountdownActive || m_matchOver) {
+        return m_countdown.SecondsUntilNextStep();
+    }
+    return std::nullopt;
 }
 
 void NormalState::StepCountdown(double dt) {

@@ -16,9 +16,15 @@ public:
     bool Initialize(RakNet::RakPeerInterface* peer, std::vector<std::string> levelList,
                     int levelIndex) override;
     void Update(double frameTime) override;
+    // While a countdown runs: the time until it announces its next second or runs out.
+    std::optional<double> SecondsUntilTimerDue() const override;
 
     int GetCurrentRound() const { return m_currentRound; }
     bool IsMatchOver() const { return m_matchOver; }
+
+protected:
+    // Neither countdown runs: not between rounds, nor after the match.
+    bool IsRoundRunning() const override { return GameState::IsRoundRunning() && !m_matchOver; }
 
 private:
     void ResetMatch();

@@ -31,7 +31,8 @@ void ProjectileManager::CheckCollisions(ServerPlayerManager& players, const Coll
     for (const ProjectileRecord& projectile : GetObjects()) {
         const std::vector<CollisionBox> boxes = BoxesOf(projectile);
         const KindEffects effects = EffectsOf(projectile.kind);
-        const int victim = FirstEnemyTouched(players, snapshot, projectile.owner, boxes);
+        const int victim =
+            FirstEnemyTouched(players, snapshot, projectile.owner, projectile.ownerTeam, boxes);
         if (victim >= 0) {
             players.Damage(snapshot[static_cast<std::size_t>(victim)].guid, kProjectileDamage,
                            projectile.owner, static_cast<std::int32_t>(effects.ability), false);

@@ -28,7 +28,7 @@ float ProjectileManager::InitialLifetime(std::int32_t kind) {
     return kKunaiLifetime;
 }
 
-bool ProjectileManager::AddProjectile(const Float3& start, const Float3& direction,
+bool ProjectileManager::AddProjectile(const Float3& start, const Float3& direction, std::int32_t ownerTeam,
                                       const RakNet::RakNetGUID& owner) {
     const auto kind = static_cast<std::int32_t>(protocol::ProjectileKind::Kunai);
     const ProjectileRecord* added = m_objects.Add(ProjectileRecord{.start = start,
@@ -36,6 +36,7 @@ bool ProjectileManager::AddProjectile(const Float3& start, const Float3& directi
                                                                    .id = 0,
                                                                    .kind = kind,
                                                                    .owner = owner,
+                                                                   .ownerTeam = ownerTeam,
                                                                    .lifetimeLeft = InitialLifetime(kind),
                                                                    .speed = kKunaiSpeed});
     if (added == nullptr) {

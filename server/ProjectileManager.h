@@ -30,6 +30,7 @@ struct ProjectileRecord {
     int id = 0;
     std::int32_t kind = static_cast<std::int32_t>(protocol::ProjectileKind::Kunai);
     RakNet::RakNetGUID owner;
+    std::int32_t ownerTeam = 0;  // the owner's team at the throw, kept after the owner left
     float lifetimeLeft = 0.0f;
     float speed = 0.0f;
 };
@@ -42,7 +43,8 @@ public:
 
     // Creates a kunai and announces it (ID_PROJECTILE_ADD); false, creating and sending nothing, when the
     // manager is full.
-    bool AddProjectile(const Float3& start, const Float3& direction, const RakNet::RakNetGUID& owner);
+    bool AddProjectile(const Float3& start, const Float3& direction, std::int32_t ownerTeam,
+                       const RakNet::RakNetGUID& owner);
     // Ages every projectile; one whose lifetime ran out is removed and the removal announced.
     void Update(double frameTime);
     // Removes the projectile and announces it (ID_PROJECTILE_REMOVE); false when no projectile has this id.

@@ -15,6 +15,7 @@ public:
             m_minutes += 1.0;
         }
     }
+    bool AtStart() const { return m_minutes == 0.0 && m_seconds == 0.0; }
     double Minutes() const { return m_minutes; }
     double Seconds() const { return m_seconds; }
 

@@ -106,7 +106,7 @@ void RuneManager::ResetRunes(ServerPlayerManager& players) {
     removed(RuneType::Invisible);
     SendInvisibilityEnded(players);
     removed(RuneType::Shield);
-    Broadcast(m_peer, protocol::ShieldEndedMessage{});
+    SendShieldEnded(players);
 }
 
 void RuneManager::AnnounceEnd(bool& announced, float& timer, RuneType type, float dt,
@@ -122,7 +122,7 @@ void RuneManager::AnnounceEnd(bool& announced, float& timer, RuneType type, floa
     if (type == RuneType::Invisible) {
         SendInvisibilityEnded(players);
     } else {
-        Broadcast(m_peer, protocol::ShieldEndedMessage{});
+        SendShieldEnded(players);
     }
 }
 
@@ -135,6 +135,11 @@ void RuneManager::UpdateTimers(double frameTime, ServerPlayerManager& players) {
 void RuneManager::SendInvisibilityEnded(ServerPlayerManager& players) const {
     Broadcast(m_peer, protocol::InvisibilityEndedMessage{});
     players.ClearInvisibility();
+}
+
+void RuneManager::SendShieldEnded(ServerPlayerManager& players) const {
+    Broadcast(m_peer, protocol::ShieldEndedMessage{});
+    players.ClearShields();
 }
 
 void RuneManager::SendRuneState(const RakNet::RakNetGUID& guid) const {

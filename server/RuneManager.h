@@ -1,7 +1,8 @@
 // The level's three runes (heal, invisibility, shield): when they appear, who takes them and when their
 // effects end. Runes appear at 0:30 of a round, the heal rune again at 1:30, and all are cleared at every
 // round start. The first living player in list order to touch an available rune takes it; invisibility
-// and the shield last 30 s, and their end is announced once.
+// and the shield last 30 s, and their end is announced once. The shield ends with its announcement; the
+// invisibility may end earlier (a hit, a heal tick, an ability).
 //
 // Each rune kind is paired with the first rune of that type in the level's list, so a level whose runes
 // are out of order still pairs each rune with its own shapes, and a kind the level lacks is never spawned
@@ -50,6 +51,8 @@ public:
     void SendRuneState(const RakNet::RakNetGUID& guid) const;
     // After an invisible player used an ability: everybody is told it is visible again.
     void SendInvisibilityEnded(ServerPlayerManager& players) const;
+    // The shield's end: everybody is told, and no shield absorbs a hit after that.
+    void SendShieldEnded(ServerPlayerManager& players) const;
 
     bool IsRuneAvailable(RuneType type) const;
     // Whether the level has a rune of this type.

@@ -1,5 +1,8 @@
 #include "server/ServerApplication.h"
 
+#include <algorithm>
+#include <cmath>
+
 bool ServerApplication::Initialize(unsigned short port) {
     const bool listening = m_network.Initialize(port);
     m_timer.Start();
@@ -10,7 +13,7 @@ bool ServerApplication::Initialize(unsigned short port) {
 
 void ServerApplication::Run() {
     while (s_quit == 0) {
-        m_network.WaitForPackets(kIdleWaitMS);
+        m_network.WaitForPackets(InputWaitMS());
         Update();
     }
     RakNet::TransportTotals totals;
@@ -20,6 +23,25 @@ void ServerApplication::Run() {
     m_network.Shutdown();
     const std::chrono::duration<double> run = std::chrono::steady_clock::now() - m_started;
     m_frameLog.Close(totals, run.count());
+}
+
+unsigned int ServerApplication::InputWaitMS(int connections, std::optional<double> secondsUntilTimerDue,
+                                            double timeScale) {
+    if (connections > 0) {
+        return kIdleWaitMS;
+    }
+    if (!secondsUntilTimerDue) {
+        return kUnattendedWaitMS;
+    }
+    const double milliseconds = std::ceil(std::max(0.0, *secondsUntilTimerDue) * 1000.0 / timeScale);
+    return milliseconds < static_cast<double>(kUnattendedWaitMS) ? static_cast<unsigned int>(milliseconds)
+                                                                 : kUnattendedWaitMS;
+}
+
+unsigned int ServerApplication::InputWaitMS() const {
+    const GameState* game = m_network.GetGameState();
+    return InputWaitMS(m_network.GetConnectionCount(),
+                       game != nullptr ? game->SecondsUntilTimerDue() : std::nullopt, m_timeScale);
 }
 
 void ServerApplication::Update() {

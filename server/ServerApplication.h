@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <optional>
 #include <string>
 
 #include "server/FrameLog.h"
@@ -27,9 +28,20 @@ public:
 
     ServerNetwork& GetNetwork() { return m_network; }
 
-    // When no packet is waiting, each pass sleeps at most this long for network input, so an idle server
-    // does not spin a core; frame times are still measured.
+    // While anybody is connected, a pass with no packet waiting sleeps at most this long for network input,
+    // so that the server does not spin a core; frame times are still measured.
     static constexpr unsigned int kIdleWaitMS = 1;
+    // With nobody connected a pass sleeps until network input arrives or a game timer is due, at most this
+    // long.
+    static constexpr unsigned int kUnattendedWaitMS = 100;
+
+    // How long a pass waits for network input: kIdleWaitMS while there are connections; without any, until
+    // the game's next timer is due (in game seconds, which run timeScale times faster than the clock),
+    // rounded up to whole milliseconds and at most kUnattendedWaitMS.
+    static unsigned int InputWaitMS(int connections, std::optional<double> secondsUntilTimerDue,
+                                    double timeScale);
+    // The same for this server as it stands.
+    unsigned int InputWaitMS() const;
 
 private:
     ServerNetwork m_network;

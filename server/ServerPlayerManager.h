@@ -60,10 +60,11 @@ public:
     void SetDirection(const RakNet::RakNetGUID& guid, float x, float y, float z);
     // Round start: a spawn point of the player's team, told to the player; healing stops.
     void Respawn(const RakNet::RakNetGUID& guid);
-    // Round start: full health and alive again, told to everybody.
+    // Round start: full health, alive again and no damage over time left from the last round, told to
+    // everybody.
     void Revive(const RakNet::RakNetGUID& guid);
     void ClearSpawnAssignments() { m_spawns.Clear(); }
-    // Round start and clock restart: shields, invisibility and healing end.
+    // Round start and clock restart: shields, invisibility and healing (its ticks too) end.
     void ClearRuneEffects();
 
     // Combat (ServerPlayerManagerAbilities.cpp, ServerPlayerManagerDamage.cpp).
@@ -71,9 +72,13 @@ public:
     // acknowledges it with ID_USE_ABILITY. Unknown ability numbers and requests whose distance is not a
     // finite number are only acknowledged; requests of unknown or dead players are dropped.
     void UseAbility(std::int32_t ability, float distance, const RakNet::RakNetGUID& guid, CombatWorld& world);
-    // The only way health goes down. A shield absorbs the hit; otherwise health drops by amount and may
-    // kill. Either way the attacker gets ID_DAMAGE_DEALT and everybody sees the hit, unless noFeedback. A
-    // dead victim or a guid that is no player takes nothing.
+    // The only way health goes down. A shield absorbs the hit (and, on an invisible victim, everybody is
+    // told its invisibility ended); otherwise health drops by amount and may kill, which also drops the
+    // victim's damage over time. Either way the attacker gets ID_DAMAGE_DEALT and everybody sees the hit,
+    // unless noFeedback. A dead victim or a guid that is no player takes nothing.
+    // Whether hits count: only while a round runs. Between a round's win and the next round's start, and
+    // after the match, nothing hurts, so no death or kill can follow ID_ROUND_WON or ID_MATCH_WON.
+    void SetHitsCount(bool count) { m_hitsCount = count; }
     void Damage(const RakNet::RakNetGUID& victim, float amount, const RakNet::RakNetGUID& attacker,
                 std::int32_t ability, bool noFeedback);
     void SetAreaDamage(const RakNet::RakNetGUID& guid, float value);
@@ -89,6 +94,9 @@ public:
     // Every player becomes visible: called whenever ID_INVISIBILITY_ENDED goes out, so that later rosters
     // agree with what the clients were told.
     void ClearInvisibility();
+    // Every player loses its shield: called whenever ID_SHIELD_ENDED goes out, so that no hit is absorbed
+    // after the clients were told the shield is gone.
+    void ClearShields();
     // ID_ANIMATION from a player, to everybody else.
     void RelayAnimation(const RakNet::RakNetGUID& guid, std::int32_t animation) const;
     void SetVisibleList(const RakNet::RakNetGUID& guid, const std::vector<std::uint8_t>& indices);
@@ -139,4 +147,5 @@ private:
     TickTimers m_timers;
     VisibilityLists m_visibility;
     Lobby m_lobby;
+    bool m_hitsCount = true;
 };

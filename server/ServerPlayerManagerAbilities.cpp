@@ -80,7 +80,7 @@ void ServerPlayerManager::CarryOutAbility(std::int32_t ability, float distance, 
     switch (id) {
         case AbilityId::ShurikenAbility:
             sound(Sound::Throw);
-            world.shurikens.AddShuriken(hand, f, guid, false);
+            world.shurikens.AddShuriken(hand, f, team, guid, false);
             break;
         case AbilityId::Dash:
             sound(Sound::DashWoosh);
@@ -92,7 +92,7 @@ void ServerPlayerManager::CarryOutAbility(std::int32_t ability, float distance, 
             break;
         case AbilityId::MegaShuriken:
             sound(Sound::Throw);
-            world.shurikens.AddShuriken(handAhead, f, guid, true);
+            world.shurikens.AddShuriken(handAhead, f, team, guid, true);
             break;
         case AbilityId::SmokeBombAbility:
             sound(Sound::Throw);
@@ -125,7 +125,7 @@ void ServerPlayerManager::CarryOutAbility(std::int32_t ability, float distance, 
             break;
         case AbilityId::KunaiAbility:
             sound(Sound::KunaiThrow);
-            world.projectiles.AddProjectile(hand, f, guid);
+            world.projectiles.AddProjectile(hand, f, team, guid);
             break;
         case AbilityId::StickyTrapAbility:
             sound(Sound::Throw);
@@ -138,7 +138,7 @@ void ServerPlayerManager::CarryOutAbility(std::int32_t ability, float distance, 
             break;
         case AbilityId::VolleyAbility:
             sound(Sound::VolleyThrow);
-            world.volleys.AddVolley(from, target, guid);
+            world.volleys.AddVolley(from, target, team, guid);
             break;
         case AbilityId::FlashBangAbility:
             // The clients show it; the server keeps nothing.

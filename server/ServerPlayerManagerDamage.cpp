@@ -25,10 +25,11 @@ protocol::Vec3 ToVec3(const Float3& v) {
 void ServerPlayerManager::Damage(const RakNet::RakNetGUID& victim, float amount,
                                  const RakNet::RakNetGUID& attacker, std::int32_t ability, bool noFeedback) {
     PlayerRecord* player = FindPlayer(victim);
-    if (player == nullptr) {
+    if (player == nullptr || !m_hitsCount) {
         return;
     }
     // Any hit, even one a shield absorbs, ends the gains of healing and the invisibility.
+    const bool wasInvisible = player->invisible;
     player->healAmount = 0.0f;
     player->invisible = false;
     if (!player->alive) {
@@ -42,10 +43,17 @@ void ServerPlayerManager::Damage(const RakNet::RakNetGUID& victim, float amount,
     if (player->shield > 0.0f) {
         player->shield = 0.0f;
         Broadcast(m_peer, protocol::ShieldValueMessage{victim, 0.0f});
+        // No health message follows, which would end the invisibility on the clients: they are told.
+        if (wasInvisible) {
+            Broadcast(m_peer, protocol::InvisibilityEndedMessage{});
+            ClearInvisibility();
+        }
     } else {
         player->health -= amount;
         if (player->health <= 0.0f) {
             player->alive = false;
+            // Damage over time collected so far dies with the player.
+            player->areaDamage = 0.0f;
             PlaySound(m_peer, DeathSound(*player), player->position);
             // A killer who has left counts nothing.
             if (PlayerRecord* killer = FindPlayer(attacker)) {

@@ -63,6 +63,7 @@ void ServerPlayerManager::Revive(const RakNet::RakNetGUID& guid) {
     }
     player->health = player->maxHealth;
     player->alive = true;
+    player->areaDamage = 0.0f;
     Broadcast(m_peer, protocol::PlayerHealthMessage{guid, player->health, player->alive}, {},
               protocol::PlayerHealthSendParameters(player->health, true));
 }

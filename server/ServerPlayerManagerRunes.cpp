@@ -58,6 +58,7 @@ void ServerPlayerManager::ClearRuneEffects() {
         player.shield = 0.0f;
         player.invisible = false;
         player.healing = false;
+        player.healAmount = 0.0f;
         Broadcast(m_peer, protocol::HealingStateMessage{player.guid, false});
     }
 }
@@ -65,5 +66,11 @@ void ServerPlayerManager::ClearRuneEffects() {
 void ServerPlayerManager::ClearInvisibility() {
     for (PlayerRecord& player : m_players) {
         player.invisible = false;
+    }
+}
+
+void ServerPlayerManager::ClearShields() {
+    for (PlayerRecord& player : m_players) {
+        player.shield = 0.0f;
     }
 }

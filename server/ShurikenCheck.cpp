@@ -10,7 +10,7 @@ void ShurikenManager::CheckCollisions(ServerPlayerManager& players, const Collis
     for (const ShurikenRecord& shuriken : GetObjects()) {
         const std::vector<CollisionBox> boxes = BoxesOf(shuriken);
         const Sound sound = shuriken.mega ? Sound::MegaShurikenHitObjects : Sound::ShurikenHitObjects;
-        const int victim = FirstEnemyTouched(players, snapshot, shuriken.owner, boxes);
+        const int victim = FirstEnemyTouched(players, snapshot, shuriken.owner, shuriken.ownerTeam, boxes);
         if (victim >= 0) {
             players.Damage(snapshot[static_cast<std::size_t>(victim)].guid,
                            shuriken.mega ? kMegaShurikenDamage : kShurikenDamage, shuriken.owner,

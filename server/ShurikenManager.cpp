@@ -18,12 +18,13 @@ void ShurikenManager::Shutdown() {
     m_objects.Clear();
 }
 
-bool ShurikenManager::AddShuriken(const Float3& start, const Float3& direction,
+bool ShurikenManager::AddShuriken(const Float3& start, const Float3& direction, std::int32_t ownerTeam,
                                   const RakNet::RakNetGUID& owner, bool mega) {
     ShurikenRecord record{.start = start,
                           .direction = direction,
                           .id = 0,
                           .owner = owner,
+                          .ownerTeam = ownerTeam,
                           .lifetimeLeft = mega ? kMegaShurikenLifetime : kShurikenLifetime,
                           .speed = mega ? kMegaShurikenSpeed : kShurikenSpeed,
                           .mega = mega};

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "raknet/RakNetTypes.h"
@@ -31,6 +32,7 @@ struct ShurikenRecord {
     Float3 direction;
     int id = 0;
     RakNet::RakNetGUID owner;
+    std::int32_t ownerTeam = 0;  // the owner's team at the throw, kept after the owner left
     float lifetimeLeft = 0.0f;
     float speed = 0.0f;
     bool mega = false;
@@ -44,8 +46,8 @@ public:
 
     // Creates a shuriken and announces it (ID_SHURIKEN_ADD); false, creating and sending nothing, when the
     // manager is full.
-    bool AddShuriken(const Float3& start, const Float3& direction, const RakNet::RakNetGUID& owner,
-                     bool mega);
+    bool AddShuriken(const Float3& start, const Float3& direction, std::int32_t ownerTeam,
+                     const RakNet::RakNetGUID& owner, bool mega);
     // Ages every shuriken; one whose lifetime ran out is removed and the removal announced.
     void Update(double frameTime);
     // Removes the shuriken and announces it (ID_SHURIKEN_REMOVE); false when no shuriken has this id.

@@ -69,9 +69,8 @@ void SpikeTrapManager::CheckCollisions(ServerPlayerManager& players, float frame
         if (trap.flightTimeLeft > 0.0f) {
             continue;  // still in the air
         }
-        const std::int32_t ownerTeam = players.GetTeam(trap.owner);
         for (std::size_t i = 0; i < snapshot.size(); ++i) {
-            if (IsEnemy(trap.owner, ownerTeam, snapshot[i]) &&
+            if (IsEnemy(trap.owner, trap.ownerTeam, snapshot[i]) &&
                 StandsIn(trap, players.GetBodyBoxes(static_cast<int>(i)))) {
                 ApplyAreaDamage(players, snapshot[i],
                                 AreaDamage{kSpikeTrapDamageRate,

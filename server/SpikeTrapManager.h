@@ -24,7 +24,7 @@ struct SpikeTrapRecord {
     GroundPoint target;
     float lifetimeLeft = 0.0f;  // flight time + kSpikeTrapDuration at the throw
     float flightTimeLeft = 0.0f;
-    std::int32_t ownerTeam = 0;  // the owner's team at the throw, for the clients
+    std::int32_t ownerTeam = 0;  // the owner's team at the throw, the side it spares; told to the clients
     RakNet::RakNetGUID owner;
 };
 
@@ -46,8 +46,8 @@ public:
     std::vector<SpikeTrapRecord> GetObjects() const { return m_objects.Records(); }
     void SetRandomSource(ObjectRandomSource random) { m_objects.SetRandomSource(std::move(random)); }
 
-    // Each frame: every enemy of the owner (by the owner's current team) with a body box within the landed
-    // caltrops' radius takes damage over time.
+    // Each frame: every enemy of the owner (by the owner's team at the throw, also after the owner left)
+    // with a body box within the landed caltrops' radius takes damage over time.
     void CheckCollisions(ServerPlayerManager& players, float frameTime);
 
 private:

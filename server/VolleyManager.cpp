@@ -18,10 +18,10 @@ void VolleyManager::Shutdown() {
     m_objects.Clear();
 }
 
-bool VolleyManager::AddVolley(const GroundPoint& start, const GroundPoint& target,
+bool VolleyManager::AddVolley(const GroundPoint& start, const GroundPoint& target, std::int32_t ownerTeam,
                               const RakNet::RakNetGUID& owner) {
     const VolleyRecord* added =
-        m_objects.Add(VolleyRecord{0, start, target, kVolleyFlightTime, false, owner});
+        m_objects.Add(VolleyRecord{0, start, target, kVolleyFlightTime, ownerTeam, owner});
     if (added == nullptr) {
         return false;
     }
@@ -57,28 +57,16 @@ void VolleyManager::CheckCollisions(ServerPlayerManager& players) {
         if (volley.flightTimeLeft > 0.0f) {
             continue;
         }
-        const std::int32_t ownerTeam = players.GetTeam(volley.owner);
-        bool metEnemy = false;
         for (std::size_t i = 0; i < snapshot.size(); ++i) {
-            if (!IsEnemy(volley.owner, ownerTeam, snapshot[i])) {
-                continue;
-            }
-            metEnemy = true;
-            if (Strikes(volley, players.GetBodyBoxes(static_cast<int>(i)))) {
+            if (IsEnemy(volley.owner, volley.ownerTeam, snapshot[i]) &&
+                Strikes(volley, players.GetBodyBoxes(static_cast<int>(i)))) {
                 players.Damage(snapshot[i].guid, kVolleyDamage, volley.owner,
                                static_cast<std::int32_t>(protocol::AbilityId::VolleyAbility), false);
             }
         }
-        if (!volley.impactDone) {
-            if (VolleyRecord* stored = m_objects.Find(volley.id)) {
-                stored->impactDone = true;
-            }
-            Broadcast(m_peer, protocol::HitEffectMessage{
-                                  static_cast<std::int32_t>(protocol::AbilityId::VolleyAbility),
-                                  {volley.target.x, 0.0f, volley.target.z}});
-        }
-        if (metEnemy) {
-            RemoveObject(volley.id);
-        }
+        Broadcast(m_peer,
+                  protocol::HitEffectMessage{static_cast<std::int32_t>(protocol::AbilityId::VolleyAbility),
+                                             {volley.target.x, 0.0f, volley.target.z}});
+        RemoveObject(volley.id);
     }
 }

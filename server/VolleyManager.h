@@ -1,9 +1,10 @@
 // Volleys of arrows: thrown at a ground point, they land after a fixed flight time and hit every enemy of
-// the owner with a body box within 0.5 units of the point. A landed volley is tested once, in the first
-// frame in which the owner has a living enemy, and then goes; the clients time volleys themselves, so its
-// removal is not announced.
+// the owner with a body box within 0.5 units of the point. A landed volley is tested once, in the frame it
+// lands, shows its impact and goes, whether or not anybody stood there; the clients time volleys
+// themselves, so its removal is not announced.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "raknet/RakNetTypes.h"
@@ -25,7 +26,7 @@ struct VolleyRecord {
     GroundPoint start;
     GroundPoint target;
     float flightTimeLeft = 0.0f;
-    bool impactDone = false;  // the impact effect was sent
+    std::int32_t ownerTeam = 0;  // the owner's team at the throw, kept after the owner left
     RakNet::RakNetGUID owner;
 };
 
@@ -36,7 +37,8 @@ public:
 
     // Creates a volley and announces it (ID_VOLLEY_ADD); false, creating and sending nothing, when the
     // manager is full.
-    bool AddVolley(const GroundPoint& start, const GroundPoint& target, const RakNet::RakNetGUID& owner);
+    bool AddVolley(const GroundPoint& start, const GroundPoint& target, std::int32_t ownerTeam,
+                   const RakNet::RakNetGUID& owner);
     // Counts down every volley's flight.
     void Update(double frameTime);
     // Removes the volley, silently; false when no volley has this id.
@@ -46,8 +48,7 @@ public:
     std::vector<VolleyRecord> GetObjects() const { return m_objects.Records(); }
     void SetRandomSource(ObjectRandomSource random) { m_objects.SetRandomSource(std::move(random)); }
 
-    // Each frame: landed volleys hit the enemies at their target, show their impact once, and go once they
-    // have been tested against a living enemy.
+    // Each frame: landed volleys hit the enemies at their target, show their impact and go.
     void CheckCollisions(ServerPlayerManager& players);
 
 private:

@@ -146,6 +146,75 @@ TEST_F(Damage, AnyHitEndsHealingAndInvisibilityEvenOnAShield) {
               (protocol::HealingStateMessage{blue, false}));
 }
 
+namespace {
+
+struct HiddenCase {
+    const char* label;
+    bool shield;
+    bool invisible;
+    std::vector<int> sent;
+};
+
+class HitOnTheHidden : public Damage, public ::testing::WithParamInterface<HiddenCase> {};
+
+}  // namespace
+
+// A hit ends the victim's invisibility. The clients learn it from the health message, or, when a shield
+// absorbed the hit and no health message goes out, from ID_INVISIBILITY_ENDED.
+TEST_P(HitOnTheHidden, TellsTheClientsTheInvisibilityEnded) {
+    if (GetParam().shield) {
+        Players().SetShield(blue);
+    }
+    if (GetParam().invisible) {
+        Players().SetInvisible(blue);
+    }
+    Hit(blue, 30.0f, red);
+    EXPECT_FALSE(Player(blue).invisible);
+    EXPECT_EQ(peer.SentIds(), GetParam().sent);
+    for (const SentMessage& ended : peer.SentWithId(protocol::ID_INVISIBILITY_ENDED)) {
+        EXPECT_TRUE(ended.IsToAll());
+        EXPECT_EQ(ended.parameters, (protocol::SendParameters{RakNet::HIGH_PRIORITY, RakNet::RELIABLE, 2}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HitOnTheHidden,
+    ::testing::Values(HiddenCase{"ShieldedAndInvisible",
+                                 true,
+                                 true,
+                                 {protocol::ID_SHIELD_VALUE, protocol::ID_INVISIBILITY_ENDED,
+                                  protocol::ID_DAMAGE_DEALT, protocol::ID_HIT_EFFECT,
+                                  protocol::ID_PLAY_SOUND}},
+                      HiddenCase{"ShieldedOnly",
+                                 true,
+                                 false,
+                                 {protocol::ID_SHIELD_VALUE, protocol::ID_DAMAGE_DEALT,
+                                  protocol::ID_HIT_EFFECT, protocol::ID_PLAY_SOUND}},
+                      HiddenCase{"InvisibleOnly",
+                                 false,
+                                 true,
+                                 {protocol::ID_PLAYER_HEALTH, protocol::ID_DAMAGE_DEALT,
+                                  protocol::ID_HIT_EFFECT, protocol::ID_PLAY_SOUND}}),
+    [](const ::testing::TestParamInfo<HiddenCase>& row) { return std::string(row.param.label); });
+
+// Damage over time collected but not yet dealt never reaches into another life: a death drops it, and so
+// does the start of the next round for those who survived.
+TEST_F(Damage, CollectedDamageOverTimeDiesWithThePlayerAndEndsWithTheRound) {
+    const RakNetGUID mate = Join(1);
+    Players().SetAreaDamage(blue, 0.8f);
+    Players().SetAreaDamage(red, 1.5f);
+    Players().SetAreaDamage(mate, 0.5f);
+    Hit(blue, 150.0f, red);
+    EXPECT_FALSE(Player(blue).alive);
+    EXPECT_EQ(Player(blue).areaDamage, 0.0f);
+    EXPECT_EQ(Player(red).areaDamage, 1.5f) << "until the round ends";
+
+    ASSERT_TRUE(AdvanceUntil(protocol::ID_ROUND_STARTED, 10.5, 0.05));
+    for (const RakNetGUID& player : {red, blue, mate}) {
+        EXPECT_EQ(Player(player).areaDamage, 0.0f);
+    }
+}
+
 TEST_F(Damage, UnknownVictimIsIgnored) {
     Hit(RakNetGUID(999), 50.0f, red);
     EXPECT_TRUE(peer.Sent().empty());

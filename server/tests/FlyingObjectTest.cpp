@@ -112,29 +112,57 @@ TEST_F(Shuriken, FliesThroughTeamMates) {
     EXPECT_EQ(Health(blue), 85.0f);
 }
 
-TEST_F(Shuriken, OfAPlayerWhoLeftHitsAnybody) {
-    StartDuel();
+namespace {
+
+struct LeftOwnerCase {
+    const char* label;
+    AbilityId ability;
+};
+
+class LeftOwner : public CombatFixture, public ::testing::WithParamInterface<LeftOwnerCase> {};
+
+}  // namespace
+
+// An object keeps its owner's side after the owner left: it spares the owner's former team mates and still
+// hurts their enemies.
+TEST_P(LeftOwner, ObjectSparesTheOwnersFormerTeamMates) {
+    StartLevel();
+    red = Join(1);
     const RakNetGUID mate = Join(1);
+    blue = Join(2);
     Place(red, {0.0f, 0.0f, 0.0f});
-    Place(mate, {10.0f, 0.0f, 0.0f});
-    Use(red, AbilityId::ShurikenAbility);
+    // Side by side where a throw lands and in the path of a shot: the mate first in the list.
+    Place(mate, {5.0f, 0.0f, 0.2f});
+    Place(blue, {5.0f, 0.0f, -0.2f});
+    Use(red, GetParam().ability, 5.0f);
     state.RemovePlayer(red);
-    Advance(0.5);
-    EXPECT_EQ(Health(mate), 85.0f);
+    Advance(1.5);
+    EXPECT_EQ(Health(mate), 100.0f);
+    EXPECT_LT(Health(blue), 100.0f);
     EXPECT_TRUE(peer.SentWithId(protocol::ID_KILL_NOTICE).empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, LeftOwner,
+                         ::testing::Values(LeftOwnerCase{"Shuriken", AbilityId::ShurikenAbility},
+                                           LeftOwnerCase{"MegaShuriken", AbilityId::MegaShuriken},
+                                           LeftOwnerCase{"Kunai", AbilityId::KunaiAbility},
+                                           LeftOwnerCase{"Volley", AbilityId::VolleyAbility},
+                                           LeftOwnerCase{"Caltrops", AbilityId::SpikeAbility}),
+                         [](const ::testing::TestParamInfo<LeftOwnerCase>& row) {
+                             return std::string(row.param.label);
+                         });
 
 TEST_F(Shuriken, RoundStartClearsLyingObjectsSilently) {
     StartDuel();
     Place(blue, {-40.0f, 0.0f, -40.0f});
-    for (const AbilityId ability :
-         {AbilityId::SpikeAbility, AbilityId::StickyTrapAbility, AbilityId::VolleyAbility}) {
+    for (const AbilityId ability : {AbilityId::SpikeAbility, AbilityId::StickyTrapAbility}) {
         Use(red, ability, 5.0f);
     }
-    // With no living enemy the landed volley waits.
     Kill(blue);
     ASSERT_TRUE(AdvanceUntil(protocol::ID_ROUND_COUNTDOWN_START, 0.1));
-    Advance(9.0, 0.05);
+    Advance(9.5, 0.05);
+    // A volley still in the air when the round starts.
+    Use(red, AbilityId::VolleyAbility, 5.0f);
     EXPECT_EQ(state.GetSpikeTrapManager()->GetObjects().size(), 1u);
     EXPECT_EQ(state.GetStickyTrapManager()->GetObjects().size(), 1u);
     EXPECT_EQ(state.GetVolleyManager()->GetObjects().size(), 1u);

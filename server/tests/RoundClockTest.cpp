@@ -11,36 +11,59 @@ namespace {
 
 const protocol::SendParameters kClockParameters{RakNet::HIGH_PRIORITY, RakNet::RELIABLE, 4};
 
+struct OneSidedCase {
+    const char* label;
+    bool blueLeavesMidRound;  // else only reds ever play
+    std::size_t restarts;
+};
+
+class OneSided : public GameFixture, public ::testing::WithParamInterface<OneSidedCase> {};
+
 }  // namespace
 
-TEST_F(GameFixture, WithOneTeamTheClockKeepsRestartingAndNoRoundEnds) {
+TEST_P(OneSided, ClockIsHeldAtItsStartAndTheRestartIsAnnouncedOnce) {
     Start();
     const RakNetGUID red = Join(1);
     const RakNetGUID otherRed = Join(1);
+    if (GetParam().blueLeavesMidRound) {
+        const RakNetGUID blue = Join(2);
+        Advance(40.0, 0.05);
+        state.RemovePlayer(blue);
+    }
     peer.ClearSent();
     double latest = 0.0;
     for (int frame = 0; frame < 3 * 60 * 20; ++frame) {  // three minutes at 20 frames a second
         state.Update(0.05);
         latest = std::max(latest, state.GetRoundClock().Seconds() + 60.0 * state.GetRoundClock().Minutes());
     }
-    EXPECT_LT(latest, 0.95);
+    EXPECT_EQ(latest, 0.0);
     EXPECT_FALSE(state.IsSuddenDeath());
     EXPECT_TRUE(peer.SentWithId(protocol::ID_ROUND_WON).empty());
+    EXPECT_TRUE(peer.SentWithId(protocol::ID_RUNES_SPAWNED).empty());
 
-    // Each restart tells everybody sudden death is off and each player the clock.
+    // A restart tells everybody sudden death is off and each player the clock.
     const auto suddenDeath = peer.Decoded<protocol::SuddenDeathMessage>();
-    const auto restarts = suddenDeath.size();
-    EXPECT_GT(restarts, 150u);
+    EXPECT_EQ(suddenDeath.size(), GetParam().restarts);
     for (const auto& message : suddenDeath) {
         EXPECT_FALSE(message.active);
     }
+    EXPECT_EQ(peer.SentWithId(protocol::ID_RUNE_REMOVED).size(), 3 * GetParam().restarts);
     const auto times = peer.SentWithId(protocol::ID_ROUND_TIME);
-    ASSERT_EQ(times.size(), 2 * restarts);
-    EXPECT_TRUE(times[0].IsTo(red));
-    EXPECT_TRUE(times[1].IsTo(otherRed));
-    EXPECT_EQ(times[0].Decode<protocol::RoundTimeMessage>(), (protocol::RoundTimeMessage{0.0, 0.0}));
-    EXPECT_EQ(times[0].parameters, kClockParameters);
+    ASSERT_EQ(times.size(), 2 * GetParam().restarts);
+    if (!times.empty()) {
+        EXPECT_TRUE(times[0].IsTo(red));
+        EXPECT_TRUE(times[1].IsTo(otherRed));
+        EXPECT_EQ(times[0].Decode<protocol::RoundTimeMessage>(), (protocol::RoundTimeMessage{0.0, 0.0}));
+        EXPECT_EQ(times[0].parameters, kClockParameters);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, OneSided,
+                         ::testing::Values(OneSidedCase{"OnlyRedsFromTheStart", false, 0},
+                                           OneSidedCase{"BlueLeavesMidRound", true, 1}),
+                         [](const ::testing::TestParamInfo<OneSidedCase>& row) {
+                             return std::string(row.param.label);
+                         });
 
 TEST_F(GameFixture, EmptyServerRestartsTheClockToo) {
     Start();

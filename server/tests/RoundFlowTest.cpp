@@ -159,6 +159,32 @@ TEST(Countdown, LongFramesSkipSecondsButNeverAnnounceZeroOrLess) {
     EXPECT_TRUE(countdown.Expired());
 }
 
+TEST(Countdown, SaysWhenItsNextStepIsDue) {
+    Countdown countdown;
+    countdown.Start(10.0f);
+    EXPECT_EQ(countdown.SecondsUntilNextStep(), 0.0) << "10 is announced at the first step";
+    EXPECT_EQ(countdown.Step(0.25), std::optional<int>(10));
+    EXPECT_NEAR(countdown.SecondsUntilNextStep(), 0.75, 1e-6);
+    EXPECT_EQ(countdown.Step(0.5), std::nullopt);
+    EXPECT_NEAR(countdown.SecondsUntilNextStep(), 0.25, 1e-6);
+    countdown.Step(8.5);
+    EXPECT_NEAR(countdown.SecondsUntilNextStep(), 0.75, 1e-6) << "then it runs out";
+    countdown.Step(1.0);
+    EXPECT_TRUE(countdown.Expired());
+    EXPECT_EQ(countdown.SecondsUntilNextStep(), 0.0);
+}
+
+TEST_F(RoundFlow, OnlyACountdownHasATimerThatNeedsAFrame) {
+    StartWithTwoPlayers();
+    state.Update(0.05);
+    EXPECT_EQ(state.SecondsUntilTimerDue(), std::nullopt) << "a round in play waits for input";
+    Kill(blue);
+    ASSERT_TRUE(AdvanceUntil(protocol::ID_ROUND_COUNTDOWN_START, 0.1));
+    state.Update(0.25);
+    ASSERT_TRUE(state.SecondsUntilTimerDue().has_value());
+    EXPECT_NEAR(*state.SecondsUntilTimerDue(), 0.75, 0.011);
+}
+
 TEST_F(RoundFlow, RoundStartReseatsRevivesAndClearsEveryPlayerIncludingLateJoiners) {
     Start();
     const RakNetGUID first = Join(1);

@@ -215,21 +215,78 @@ TEST_F(Runes, InvisibilityEndsAfterThirtySecondsOnceAndForGood) {
     EXPECT_EQ(peer.SentWithId(protocol::ID_INVISIBILITY_ENDED).size(), 1u);
 }
 
-TEST_F(Runes, ShieldTakenThirtyOneSecondsAgoStillAbsorbsTheNextHit) {
+TEST_F(Runes, ShieldEndsWithItsAnnouncementAfterThirtySeconds) {
     StartPastSpawn();
     Place(red, kShieldRune);
     state.Update(0.01);
     Place(red, {-5.0f, 0.0f, -5.0f});
-    Advance(31.0, 0.05);
-    EXPECT_EQ(peer.SentWithId(protocol::ID_SHIELD_ENDED).size(), 1u);
-
     Place(blue, {-3.0f, 0.0f, -5.0f}, {-1.0f, 0.0f, 0.0f});
-    Use(blue, AbilityId::MeleeSwing);
-    EXPECT_EQ(Health(red), 100.0f);
+    Advance(29.9, 0.05);
+    EXPECT_TRUE(peer.SentWithId(protocol::ID_SHIELD_ENDED).empty());
+    EXPECT_EQ(Player(red).shield, 1.0f);
+
+    Advance(1.1, 0.05);
+    EXPECT_EQ(peer.SentWithId(protocol::ID_SHIELD_ENDED).size(), 1u);
     EXPECT_EQ(Player(red).shield, 0.0f);
     Use(blue, AbilityId::MeleeSwing);
-    EXPECT_EQ(Health(red), 70.0f);
+    EXPECT_EQ(Health(red), 70.0f) << "no shield after the clients were told it ended";
+    EXPECT_TRUE(peer.SentWithId(protocol::ID_SHIELD_VALUE).empty());
 }
+
+namespace {
+
+// What ends a round's rune effects early: the round clock starting over because a team emptied, and the
+// next round.
+enum class EffectsEnd { ClockRestart, RoundStart };
+
+struct HealingEndCase {
+    const char* label;
+    EffectsEnd end;
+};
+
+class HealingEnd : public Runes, public ::testing::WithParamInterface<HealingEndCase> {};
+
+}  // namespace
+
+TEST_P(HealingEnd, StopsTheTicksWhenTheClientsAreToldHealingStopped) {
+    StartPastSpawn();
+    // Low enough that the ticks of the countdown leave it healing at the round start.
+    Players().FindPlayer(red)->health = 10.0f;
+    Place(red, kHealRune);
+    state.Update(0.01);
+    Place(red, {-5.0f, 0.0f, -5.0f});
+    ASSERT_TRUE(Player(red).healing);
+    if (GetParam().end == EffectsEnd::ClockRestart) {
+        state.RemovePlayer(blue);
+        state.Update(0.01);
+    } else {
+        Kill(blue);
+        ASSERT_TRUE(AdvanceUntil(protocol::ID_ROUND_STARTED, 10.5, 0.05));
+    }
+    std::vector<protocol::HealingStateMessage> told;
+    for (const auto& message : Sent<protocol::HealingStateMessage>()) {
+        if (message.player == red) {
+            told.push_back(message);
+        }
+    }
+    ASSERT_FALSE(told.empty());
+    ASSERT_EQ(told.back(), (protocol::HealingStateMessage{red, false}));
+    const float health = Health(red);
+    peer.ClearSent();
+
+    Advance(10.0, 0.05);
+    EXPECT_EQ(Health(red), health);
+    EXPECT_FALSE(Player(red).healing);
+    EXPECT_TRUE(peer.SentWithId(protocol::ID_PLAYER_HEALTH).empty());
+    EXPECT_TRUE(peer.SentWithId(protocol::ID_HEALING_STATE).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HealingEnd,
+                         ::testing::Values(HealingEndCase{"ClockRestart", EffectsEnd::ClockRestart},
+                                           HealingEndCase{"RoundStart", EffectsEnd::RoundStart}),
+                         [](const ::testing::TestParamInfo<HealingEndCase>& row) {
+                             return std::string(row.param.label);
+                         });
 
 TEST_F(Runes, NewLevelAnnouncesBothEndsOnceInItsFirstFrame) {
     StartDuel();

@@ -119,3 +119,10 @@ TEST_F(ServerFixture, ConnectionsAreCountedAndAnnounced) {
     RunUntil([] { return false; }, 200);
     EXPECT_EQ(Counts(first).size(), 4u);
 }
+
+TEST_F(ServerFixture, UnattendedServerWaitsLongForInputAndKeepsThePaceOnceSomebodyConnects) {
+    EXPECT_EQ(app.InputWaitMS(), ServerApplication::kUnattendedWaitMS);
+    Connect();
+    ASSERT_TRUE(RunUntil([&] { return app.GetNetwork().GetConnectionCount() == 1; }));
+    EXPECT_EQ(app.InputWaitMS(), ServerApplication::kIdleWaitMS);
+}
