@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets everything up and runs every test: installs missing packages, builds the sanitizer tree (gcc), the
-# optimised game and the fuzz tree (clang), runs each fuzz target for a bounded time (OMBRIN_FUZZ_SECONDS,
-# 20 s by default, two at a time) and then every test of the sanitizer tree with ctest.
+# Sets everything up and runs every test: installs missing packages, checks the include layers
+# (scripts/check-layers.sh), builds the sanitizer tree (gcc), the optimised game and the fuzz tree (clang), runs
+# each fuzz target for a bounded time (OMBRIN_FUZZ_SECONDS, 20 s by default, two at a time) and then every test
+# of the sanitizer tree with ctest.
 #   ./test.sh [ctest arguments]   all of it; the arguments go to the ctest run of the sanitizer tree
 #   ./test.sh --fuzz-long         only the fuzz targets, each for OMBRIN_FUZZ_LONG_SECONDS (600 by default),
 #                                 keeping and growing their corpora in build-fuzz/fuzz-work/ from run to run
@@ -15,6 +16,9 @@ if [ "${1:-}" = "--fuzz-long" ]; then
 fi
 
 ./scripts/install-deps.sh
+# Before anything is built: an include that points up or sideways (a tool including the server, the collision
+# world including the transport or the protocol) fails the run.
+./scripts/check-layers.sh
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"

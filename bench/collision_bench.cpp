@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "server/collision/CollisionChecker.h"
-#include "server/collision/ModelPlacement.h"
+#include "shared/collision/CollisionChecker.h"
+#include "shared/collision/ModelPlacement.h"
 
 using Clock = std::chrono::steady_clock;
 

@@ -1,6 +1,10 @@
-// Everything an ability can create objects in or ask about: the seven object managers and the collision
-// world of the level being played.
+// Everything an ability can create objects in or ask about: the seven object managers, the collision world
+// of the level being played and the stabs in progress.
 #pragma once
+
+#include <vector>
+
+#include "server/ActiveStab.h"
 
 class ShurikenManager;
 class ProjectileManager;
@@ -20,4 +24,5 @@ struct CombatWorld {
     StickyTrapManager& stickyTraps;
     VolleyManager& volleys;
     CollisionChecker& collision;
+    std::vector<ActiveStab>& stabs;
 };

@@ -8,8 +8,8 @@
 #include "server/Enemies.h"
 #include "server/ServerPlayerManager.h"
 #include "server/ServerSend.h"
-#include "server/collision/CollisionChecker.h"
-#include "server/collision/HitcalcValues.h"
+#include "shared/collision/CollisionChecker.h"
+#include "shared/collision/HitcalcValues.h"
 
 namespace {
 
@@ -28,11 +28,13 @@ bool CrossesBody(const Float3& origin, const Float3& direction, const std::vecto
 
 }  // namespace
 
-Float3 Dash(ServerPlayerManager& players, CollisionChecker& collision, const RakNet::RakNetGUID& dasher) {
+Float3 Dash(ServerPlayerManager& players, const CollisionChecker& collision,
+            const RakNet::RakNetGUID& dasher) {
     const PlayerRecord player = players.GetPlayer(dasher);
     const Float3& p = player.position;
     const Float3& f = player.direction;
-    collision.SetDashHit(false);
+    // Only the first enemy crossed, by any of the rays, is damaged.
+    bool hit = false;
 
     const std::array<Float3, 5> origins = {
         Float3{p.x, kDashRayHeight, p.z}, Float3{p.x - kDashRaySpread, kDashRayHeight, p.z},
@@ -45,12 +47,12 @@ Float3 Dash(ServerPlayerManager& players, CollisionChecker& collision, const Rak
         shortest = std::min(shortest, reach);
         const std::int32_t team = players.GetTeam(dasher);
         const std::vector<PlayerRecord> targets = players.GetPlayers();
-        for (std::size_t i = 0; i < targets.size() && !collision.GetDashHit(); ++i) {
+        for (std::size_t i = 0; i < targets.size() && !hit; ++i) {
             if (IsEnemy(dasher, team, targets[i]) &&
                 CrossesBody(origin, direction, players.GetBodyBoxes(static_cast<int>(i)), reach)) {
                 players.Damage(targets[i].guid, kDashDamage, dasher,
                                static_cast<std::int32_t>(protocol::AbilityId::Dash), false);
-                collision.SetDashHit(true);
+                hit = true;
             }
         }
     }

@@ -17,4 +17,5 @@ inline constexpr float kDashDamage = 10.0f;
 inline constexpr float kDashStopShort = 1.0f;
 
 // Carries out the dash of the player with this guid; returns where it ends (also sent to the dasher).
-Float3 Dash(ServerPlayerManager& players, CollisionChecker& collision, const RakNet::RakNetGUID& dasher);
+Float3 Dash(ServerPlayerManager& players, const CollisionChecker& collision,
+            const RakNet::RakNetGUID& dasher);

@@ -1,8 +1,8 @@
 #include "server/Enemies.h"
 
 #include "server/ServerPlayerManager.h"
-#include "server/collision/CollisionChecker.h"
-#include "server/collision/Overlaps.h"
+#include "shared/collision/CollisionChecker.h"
+#include "shared/collision/Overlaps.h"
 
 bool IsEnemy(const RakNet::RakNetGUID& attacker, std::int32_t attackerTeam, const PlayerRecord& target) {
     return target.guid != attacker && target.team != attackerTeam && target.alive;

@@ -52,6 +52,7 @@ void GameState::CreateManagers() {
     m_collisionMap->Initialize(*m_level);
     m_collisionChecker = std::make_unique<CollisionChecker>();
     m_collisionChecker->Initialize(*m_collisionMap);
+    m_stabs.clear();
     m_smokeBombManager = std::make_unique<SmokeBombManager>();
     m_smokeBombManager->Initialize(m_peer);
     m_spikeTrapManager = std::make_unique<SpikeTrapManager>();
@@ -80,6 +81,7 @@ void GameState::Shutdown() {
     destroy(m_shurikenManager);
     destroy(m_collisionMap);
     destroy(m_collisionChecker);
+    m_stabs.clear();
     destroy(m_smokeBombManager);
     destroy(m_spikeTrapManager);
     destroy(m_stickyTrapManager);
@@ -95,7 +97,6 @@ void GameState::Update(double frameTime) {
     if (!m_playerManager) {
         return;
     }
-    m_collisionChecker->SetFrameTime(m_lastFrameTime);
     m_playerManager->SetHitsCount(IsRoundRunning());
     m_playerManager->UpdateTimers(frameTime);
     m_playerManager->HealTick();
@@ -127,7 +128,7 @@ void GameState::CheckCollisions() {
     m_fanManager->CheckCollisions(players, *m_collisionChecker, m_lastFrameTime);
     m_volleyManager->CheckCollisions(players);
     m_runeManager->CheckPickups(players);
-    StabCheck(players, *m_collisionChecker, m_lastFrameTime);
+    StabCheck(players, *m_collisionChecker, m_stabs, m_lastFrameTime);
 }
 
 void GameState::UpdateRoundClock(double dt) {
@@ -252,8 +253,9 @@ void GameState::UseAbility(std::int32_t ability, float distance, const RakNet::R
     if (player == nullptr || !player->alive) {
         return;
     }
-    CombatWorld world{*m_shurikenManager,  *m_projectileManager, *m_fanManager,    *m_smokeBombManager,
-                      *m_spikeTrapManager, *m_stickyTrapManager, *m_volleyManager, *m_collisionChecker};
+    CombatWorld world{*m_shurikenManager,  *m_projectileManager, *m_fanManager,
+                      *m_smokeBombManager, *m_spikeTrapManager,  *m_stickyTrapManager,
+                      *m_volleyManager,    *m_collisionChecker,  m_stabs};
     m_playerManager->UseAbility(ability, distance, guid, world);
     if (m_playerManager->IsInvisible(guid)) {
         m_runeManager->SendInvisibilityEnded(*m_playerManager);

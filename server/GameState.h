@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "raknet/RakNetTypes.h"
+#include "server/ActiveStab.h"
 #include "server/FanManager.h"
 #include "server/ProjectileManager.h"
 #include "server/RoundClock.h"
@@ -21,9 +22,9 @@
 #include "server/SpikeTrapManager.h"
 #include "server/StickyTrapManager.h"
 #include "server/VolleyManager.h"
-#include "server/collision/CollisionChecker.h"
-#include "server/collision/LevelCollisionMap.h"
 #include "shared/LevelData.h"
+#include "shared/collision/CollisionChecker.h"
+#include "shared/collision/LevelCollisionMap.h"
 
 namespace RakNet {
 class RakPeerInterface;
@@ -92,6 +93,8 @@ public:
     VolleyManager* GetVolleyManager() const { return m_volleyManager.get(); }
     RuneManager* GetRuneManager() const { return m_runeManager.get(); }
     CollisionChecker* GetCollisionChecker() const { return m_collisionChecker.get(); }
+    // The naginata stabs in progress on the current level.
+    const std::vector<ActiveStab>& GetStabs() const { return m_stabs; }
 
 protected:
     // Whether a round is being fought. The round clock, sudden death and the rune timing run only then: not
@@ -111,6 +114,7 @@ protected:
     std::unique_ptr<ShurikenManager> m_shurikenManager;
     std::unique_ptr<LevelCollisionMap> m_collisionMap;
     std::unique_ptr<CollisionChecker> m_collisionChecker;
+    std::vector<ActiveStab> m_stabs;
     std::unique_ptr<SmokeBombManager> m_smokeBombManager;
     std::unique_ptr<SpikeTrapManager> m_spikeTrapManager;
     std::unique_ptr<StickyTrapManager> m_stickyTrapManager;

@@ -6,8 +6,8 @@
 #include "hitcalc/Intersections.h"
 #include "server/Enemies.h"
 #include "server/ServerPlayerManager.h"
-#include "server/collision/CollisionChecker.h"
-#include "server/collision/HitcalcValues.h"
+#include "shared/collision/CollisionChecker.h"
+#include "shared/collision/HitcalcValues.h"
 
 using IntersectionTests::Intersections;
 

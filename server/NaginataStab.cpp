@@ -7,11 +7,11 @@
 #include "server/Enemies.h"
 #include "server/ServerPlayerManager.h"
 #include "server/ServerSend.h"
-#include "server/collision/CollisionChecker.h"
-#include "server/collision/Overlaps.h"
+#include "shared/collision/CollisionChecker.h"
+#include "shared/collision/Overlaps.h"
 
-void StartStab(ServerPlayerManager& players, CollisionChecker& collision, const RakNet::RakNetGUID& guid) {
-    collision.AddStab(guid);
+void StartStab(ServerPlayerManager& players, std::vector<ActiveStab>& stabs, const RakNet::RakNetGUID& guid) {
+    stabs.push_back(ActiveStab{guid, 0.0f, true});
     SendTo(players.GetPeer(), protocol::StabStartedMessage{guid}, guid);
 }
 
@@ -22,9 +22,9 @@ CollisionOBB StabBox(const Float3& position, const Float3& facing) {
     return MakeCollisionOBB(center, kStabBoxHalfSizes, Float4{0.0f, std::sin(half), 0.0f, std::cos(half)});
 }
 
-void StabCheck(ServerPlayerManager& players, CollisionChecker& collision, float frameTime) {
+void StabCheck(ServerPlayerManager& players, const CollisionChecker& collision,
+               std::vector<ActiveStab>& stabs, float frameTime) {
     const std::vector<PlayerRecord> snapshot = players.GetPlayers();
-    std::vector<ActiveStab>& stabs = collision.Stabs();
     for (ActiveStab& stab : stabs) {
         stab.elapsed += frameTime;
         const int stabber = players.FindPlayerIndex(stab.guid);

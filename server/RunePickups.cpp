@@ -4,7 +4,7 @@
 #include "server/ServerPlayerManager.h"
 #include "server/ServerSend.h"
 #include "server/ServerSound.h"
-#include "server/collision/Overlaps.h"
+#include "shared/collision/Overlaps.h"
 
 namespace {
 

@@ -134,7 +134,7 @@ void ServerPlayerManager::CarryOutAbility(std::int32_t ability, float distance, 
             break;
         case AbilityId::NaginataStab:
             sound(Sound::NaginataSlash);
-            StartStab(*this, world.collision, guid);
+            StartStab(*this, world.stabs, guid);
             break;
         case AbilityId::VolleyAbility:
             sound(Sound::VolleyThrow);

@@ -7,7 +7,7 @@
 #include "server/FlightTime.h"
 #include "server/ServerPlayerManager.h"
 #include "server/ServerSend.h"
-#include "server/collision/HitcalcValues.h"
+#include "shared/collision/HitcalcValues.h"
 
 bool SpikeTrapManager::Initialize(RakNet::RakPeerInterface* peer) {
     m_peer = peer;

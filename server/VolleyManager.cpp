@@ -6,7 +6,7 @@
 #include "server/Enemies.h"
 #include "server/ServerPlayerManager.h"
 #include "server/ServerSend.h"
-#include "server/collision/HitcalcValues.h"
+#include "shared/collision/HitcalcValues.h"
 
 bool VolleyManager::Initialize(RakNet::RakPeerInterface* peer) {
     m_peer = peer;

@@ -4,8 +4,8 @@
 #include "protocol/MessageIds.h"
 #include "server/Enemies.h"
 #include "server/ServerPlayerManager.h"
-#include "server/collision/CollisionChecker.h"
-#include "server/collision/HitcalcValues.h"
+#include "shared/collision/CollisionChecker.h"
+#include "shared/collision/HitcalcValues.h"
 
 namespace {
 

@@ -76,6 +76,15 @@ TEST_F(DashAndStab, DashDoesNotReachAnEnemyBehindAWall) {
     EXPECT_EQ(Health(blue), 100.0f);
 }
 
+// Stabs belong to the level they started on: loading a level ends every stab in progress.
+TEST_F(DashAndStab, ANewLevelEndsEveryStab) {
+    StartDuel();
+    Use(red, AbilityId::NaginataStab);
+    ASSERT_EQ(state.GetStabs().size(), 1u);
+    ASSERT_TRUE(state.Reset(0));
+    EXPECT_TRUE(state.GetStabs().empty());
+}
+
 namespace {
 
 struct StabCase {
@@ -113,7 +122,7 @@ TEST_P(Stab, HurtsEnemiesInTheBoxAheadForOneAndAHalfSeconds) {
     } else {
         EXPECT_EQ(afterStab, 100.0f);
     }
-    EXPECT_TRUE(state.GetCollisionChecker()->Stabs().empty()) << "the stab ended";
+    EXPECT_TRUE(state.GetStabs().empty()) << "the stab ended";
     Advance(1.0, 0.01);
     EXPECT_EQ(Health(blue), afterStab);
 }

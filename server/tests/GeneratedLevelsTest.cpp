@@ -7,9 +7,9 @@
 #include "RecordingPeer.h"
 #include "server/LevelList.h"
 #include "server/NormalState.h"
-#include "server/collision/CollisionChecker.h"
 #include "shared/BaseModel.h"
 #include "shared/ModelLibrary.h"
+#include "shared/collision/CollisionChecker.h"
 
 TEST(GeneratedLevels, TheServerPlaysEveryLevelOfTheRotation) {
     if (!std::filesystem::exists(kLevelListFile)) {

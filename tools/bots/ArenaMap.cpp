@@ -5,8 +5,9 @@
 #include <cmath>
 #include <limits>
 
-#include "server/collision/LevelCollisionMap.h"
 #include "shared/LevelData.h"
+#include "shared/collision/LevelCollisionMap.h"
+#include "shared/collision/ModelPlacement.h"
 
 namespace {
 
@@ -19,22 +20,20 @@ constexpr float kOpenMargin = 20.0f;
 // the outer edge must not count as outside.
 constexpr float kEdgeMargin = 3.0f;
 
-// The world-space half extents of a box turned by the unit quaternion q.
-Float3 TurnedExtents(const Float3& half, const Float4& q) {
-    const float xx = q.x * q.x, yy = q.y * q.y, zz = q.z * q.z;
-    const float xy = q.x * q.y, xz = q.x * q.z, yz = q.y * q.z;
-    const float wx = q.w * q.x, wy = q.w * q.y, wz = q.w * q.z;
-    const std::array<std::array<float, 3>, 3> m{{{1 - 2 * (yy + zz), 2 * (xy - wz), 2 * (xz + wy)},
-                                                 {2 * (xy + wz), 1 - 2 * (xx + zz), 2 * (yz - wx)},
-                                                 {2 * (xz - wy), 2 * (yz + wx), 1 - 2 * (xx + yy)}}};
-    const std::array<float, 3> h{half.x, half.y, half.z};
-    std::array<float, 3> out{};
-    for (int row = 0; row < 3; ++row) {
-        for (int col = 0; col < 3; ++col) {
-            out[row] += std::fabs(m[row][col]) * h[col];
-        }
+// The world-space half extents of a box turned by rotation, the way the level's models are placed: the sum,
+// along each world axis, of the box's turned half axes.
+Float3 TurnedExtents(const Float3& half, const Float4& rotation) {
+    const Float3 origin{0.0f, 0.0f, 0.0f};
+    const std::array<Float3, 3> axes{PlaceModelPoint({half.x, 0.0f, 0.0f}, rotation, origin),
+                                     PlaceModelPoint({0.0f, half.y, 0.0f}, rotation, origin),
+                                     PlaceModelPoint({0.0f, 0.0f, half.z}, rotation, origin)};
+    Float3 out{0.0f, 0.0f, 0.0f};
+    for (const Float3& axis : axes) {
+        out.x += std::fabs(axis.x);
+        out.y += std::fabs(axis.y);
+        out.z += std::fabs(axis.z);
     }
-    return {out[0], out[1], out[2]};
+    return out;
 }
 
 void AddSolid(ArenaMap& map, const Float3& center, const Float3& extents) {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "hitcalc/Intersections.h"
-#include "server/collision/CollisionChecker.h"
-#include "server/collision/HitcalcValues.h"
-#include "server/collision/ModelPlacement.h"
+#include "shared/collision/CollisionChecker.h"
+#include "shared/collision/HitcalcValues.h"
+#include "shared/collision/ModelPlacement.h"
 
 using IntersectionTests::Intersections;
 using IntersectionTests::XMFLOAT3;

@@ -1,4 +1,4 @@
-#include "server/collision/tests/LevelFixture.h"
+#include "shared/collision/tests/LevelFixture.h"
 
 #include <fstream>
 #include <sstream>

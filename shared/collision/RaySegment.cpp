@@ -1,4 +1,4 @@
-#include "server/collision/RaySegment.h"
+#include "shared/collision/RaySegment.h"
 
 #include <cmath>
 

@@ -1,13 +1,13 @@
-#include "server/collision/CollisionChecker.h"
+#include "shared/collision/CollisionChecker.h"
 
 #include <cmath>
 #include <cstddef>
 
 #include "hitcalc/Intersections.h"
-#include "server/collision/BoundingRadius.h"
-#include "server/collision/HitcalcValues.h"
-#include "server/collision/Overlaps.h"
-#include "server/collision/RaySegment.h"
+#include "shared/collision/BoundingRadius.h"
+#include "shared/collision/HitcalcValues.h"
+#include "shared/collision/Overlaps.h"
+#include "shared/collision/RaySegment.h"
 
 using IntersectionTests::Intersections;
 using IntersectionTests::XMFLOAT3;
@@ -63,9 +63,6 @@ void CollisionChecker::Shutdown() {
     m_walls.clear();
     m_wallBounds.clear();
     m_pillars.clear();
-    m_stabs.clear();
-    m_frameTime = 0.0f;
-    m_dashHit = false;
 }
 
 bool CollisionChecker::HitsObstacle(const CollisionBox& box) const {

@@ -1,4 +1,4 @@
-#include "server/collision/ModelPlacement.h"
+#include "shared/collision/ModelPlacement.h"
 
 #include <glm/gtc/quaternion.hpp>
 #include <glm/vec3.hpp>

@@ -1,4 +1,4 @@
-#include "server/collision/CollisionChecker.h"
+#include "shared/collision/CollisionChecker.h"
 
 #include <gtest/gtest.h>
 
@@ -30,12 +30,10 @@ TEST(CollisionCheckerInitializeTest, KeepsVolumesUpToTheHeightLimitsInOrder) {
     EXPECT_EQ(checker.GetWalls(), (std::vector<CollisionOBB>{obbs[1], obbs[2], obbs[4]}));
     EXPECT_EQ(checker.GetPillars(), (std::vector<CollisionSphere>{spheres[1], spheres[2]}));
 
-    // A second level replaces the obstacles and ends every stab of the first.
-    checker.AddStab(RakNet::RakNetGUID(7));
+    // A second level replaces the obstacles.
     ASSERT_TRUE(checker.Initialize({obbs[4]}, {}));
     EXPECT_EQ(checker.GetWalls(), (std::vector<CollisionOBB>{obbs[4]}));
     EXPECT_TRUE(checker.GetPillars().empty());
-    EXPECT_TRUE(checker.Stabs().empty());
 }
 
 // The arena of the query tests. Walls run along x; the board is turned by 45° about y.

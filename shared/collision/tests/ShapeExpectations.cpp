@@ -1,4 +1,4 @@
-#include "server/collision/tests/ShapeExpectations.h"
+#include "shared/collision/tests/ShapeExpectations.h"
 
 #include <cmath>
 #include <sstream>

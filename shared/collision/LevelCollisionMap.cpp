@@ -1,10 +1,10 @@
-#include "server/collision/LevelCollisionMap.h"
+#include "shared/collision/LevelCollisionMap.h"
 
 #include <memory>
 #include <string>
 #include <unordered_map>
 
-#include "server/collision/ModelPlacement.h"
+#include "shared/collision/ModelPlacement.h"
 
 namespace {
 

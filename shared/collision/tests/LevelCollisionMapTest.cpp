@@ -1,4 +1,4 @@
-#include "server/collision/LevelCollisionMap.h"
+#include "shared/collision/LevelCollisionMap.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "server/collision/CollisionChecker.h"
-#include "server/collision/tests/LevelFixture.h"
-#include "server/collision/tests/ShapeExpectations.h"
+#include "shared/collision/CollisionChecker.h"
+#include "shared/collision/tests/LevelFixture.h"
+#include "shared/collision/tests/ShapeExpectations.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "server/collision/Overlaps.h"
+#include "shared/collision/Overlaps.h"
 
 #include "hitcalc/Intersections.h"
-#include "server/collision/BoundingRadius.h"
-#include "server/collision/HitcalcValues.h"
+#include "shared/collision/BoundingRadius.h"
+#include "shared/collision/HitcalcValues.h"
 
 using IntersectionTests::Intersections;
 

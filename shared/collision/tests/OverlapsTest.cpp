@@ -1,4 +1,4 @@
-#include "server/collision/Overlaps.h"
+#include "shared/collision/Overlaps.h"
 
 #include <gtest/gtest.h>
 

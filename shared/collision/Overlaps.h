@@ -4,8 +4,8 @@
 // alone would miss cubes touching at their corners.
 #pragma once
 
-#include "server/collision/CollisionOBB.h"
 #include "shared/CollisionShapes.h"
+#include "shared/collision/CollisionOBB.h"
 
 // Two axis-aligned boxes.
 bool BoxesOverlap(const CollisionBox& a, const CollisionBox& b);

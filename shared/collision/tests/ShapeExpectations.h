@@ -5,8 +5,8 @@
 
 #include <ostream>
 
-#include "server/collision/CollisionOBB.h"
 #include "shared/CollisionShapes.h"
+#include "shared/collision/CollisionOBB.h"
 
 inline constexpr float kShapeTolerance = 1e-5f;
 

@@ -5,10 +5,10 @@
 
 #include <vector>
 
-#include "server/collision/CollisionOBB.h"
 #include "shared/CollisionShapes.h"
 #include "shared/LevelData.h"
 #include "shared/ModelLibrary.h"
+#include "shared/collision/CollisionOBB.h"
 
 class LevelCollisionMap {
 public:

@@ -1,7 +1,5 @@
 // The obstacles at fighting height and the questions the combat rules ask of them: does a flying object touch
-// an obstacle, is the line between two players blocked, how far can a dash go. Also holds the per-frame
-// combat state that the damage-over-time checks share: the frame time, the stabs in progress and whether the
-// dash being resolved has hit a player.
+// an obstacle, is the line between two players blocked, how far can a dash go.
 //
 // Rays count only obstacles entered ahead of their origin: an obstacle behind the origin, or one the origin
 // lies in, never stops a ray. Like the overlap tests, the ray queries run the exact test only for obstacles
@@ -10,11 +8,9 @@
 
 #include <vector>
 
-#include "raknet/RakNetTypes.h"
-#include "server/collision/ActiveStab.h"
-#include "server/collision/CollisionOBB.h"
-#include "server/collision/LevelCollisionMap.h"
 #include "shared/CollisionShapes.h"
+#include "shared/collision/CollisionOBB.h"
+#include "shared/collision/LevelCollisionMap.h"
 
 // Boxes centred higher than this (roofs, beams, tree crowns) are no obstacles.
 inline constexpr float kWallHeightLimit = 6.0f;
@@ -30,7 +26,7 @@ inline constexpr float kDashPillarHeight = 0.1f;
 class CollisionChecker {
 public:
     // Keeps, in order, the boxes centred at or below kWallHeightLimit as walls and the spheres centred at or
-    // below kPillarHeightLimit as pillars. Empties the stab list. Always succeeds.
+    // below kPillarHeightLimit as pillars. Always succeeds.
     bool Initialize(const std::vector<CollisionOBB>& obbs, const std::vector<CollisionSphere>& spheres);
     bool Initialize(const LevelCollisionMap& map);
     void Shutdown();
@@ -48,23 +44,8 @@ public:
     const std::vector<CollisionOBB>& GetWalls() const { return m_walls; }
     const std::vector<CollisionSphere>& GetPillars() const { return m_pillars; }
 
-    void SetFrameTime(float frameTime) { m_frameTime = frameTime; }
-    float GetFrameTime() const { return m_frameTime; }
-
-    // Starts a stab of this player: elapsed 0, active.
-    void AddStab(const RakNet::RakNetGUID& guid) { m_stabs.push_back(ActiveStab{guid, 0.0f, true}); }
-    // The stabs in progress, for the stab check to advance and remove.
-    std::vector<ActiveStab>& Stabs() { return m_stabs; }
-    const std::vector<ActiveStab>& Stabs() const { return m_stabs; }
-
-    void SetDashHit(bool hit) { m_dashHit = hit; }
-    bool GetDashHit() const { return m_dashHit; }
-
 private:
     std::vector<CollisionOBB> m_walls;
     std::vector<float> m_wallBounds;  // the bounding radius of each wall, for the rays' cheap first test
     std::vector<CollisionSphere> m_pillars;
-    std::vector<ActiveStab> m_stabs;
-    float m_frameTime = 0.0f;
-    bool m_dashHit = false;
 };

@@ -1,4 +1,4 @@
-#include "server/collision/ModelPlacement.h"
+#include "shared/collision/ModelPlacement.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "server/collision/tests/ShapeExpectations.h"
+#include "shared/collision/tests/ShapeExpectations.h"
 #include "shared/tests/CaseLabel.h"
 
 namespace {
