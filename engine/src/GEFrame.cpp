@@ -137,4 +137,10 @@ void GE::RenderGUI(const glm::mat4& world, TextureHandle texture, float opacity)
     }
 }
 
+void GE::Finish() {
+    if (m_backend) {
+        m_backend->Finish();
+    }
+}
+
 }  // namespace Lumaspace

@@ -10,7 +10,8 @@ void GE::PrepareRenderAnimated() {
 
 void GE::RenderAnimated(BufferHandle buffer, int count, const glm::mat4& world, TextureHandle texture,
                         TextureHandle normalMap, std::span<const glm::mat4> bones) {
-    Submit(command::RenderAnimated{buffer, count, world, texture, normalMap, BoneList(bones)});
+    Submit(command::RenderAnimated{buffer, count, world, texture, normalMap,
+                                   BoneList(bones, m_scene.get(), m_diagnostics)});
 }
 
 void GE::PrepareRenderScene() {
@@ -38,12 +39,14 @@ void GE::RenderLines(BufferHandle buffer, int count, const glm::vec3& colour, co
 
 void GE::RenderAnimatedOutliningDepth(BufferHandle buffer, int count, const glm::mat4& world,
                                       std::span<const glm::mat4> bones) {
-    Submit(command::RenderAnimatedOutliningDepth{buffer, count, world, BoneList(bones)});
+    Submit(command::RenderAnimatedOutliningDepth{buffer, count, world,
+                                                 BoneList(bones, m_scene.get(), m_diagnostics)});
 }
 
 void GE::RenderAnimatedOutlining(BufferHandle buffer, int count, const glm::mat4& world,
                                  std::span<const glm::mat4> bones, const glm::vec4& colour) {
-    Submit(command::RenderAnimatedOutlining{buffer, count, world, BoneList(bones), colour});
+    Submit(command::RenderAnimatedOutlining{buffer, count, world,
+                                            BoneList(bones, m_scene.get(), m_diagnostics), colour});
 }
 
 void GE::RenderReversedShadows(BufferHandle buffer, int count, TextureHandle visibility,
@@ -74,7 +77,8 @@ void GE::PrepareRenderAnimatedDepth() {
 
 void GE::RenderAnimatedDepth(BufferHandle buffer, int count, const glm::mat4& world, TextureHandle texture,
                              std::span<const glm::mat4> bones) {
-    Submit(command::RenderAnimatedDepth{buffer, count, world, texture, BoneList(bones)});
+    Submit(command::RenderAnimatedDepth{buffer, count, world, texture,
+                                        BoneList(bones, m_scene.get(), m_diagnostics)});
 }
 
 void GE::SetViewAndProjection(const glm::mat4& view, const glm::mat4& projection) {

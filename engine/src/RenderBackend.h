@@ -104,6 +104,7 @@ public:
 
     // Test support.
     virtual bool ReadBackBuffer(ImageRGBA& image) = 0;
+    virtual void Finish() {}
     virtual const std::vector<RecordedCall>* RecordedCalls() const { return nullptr; }
     virtual void ClearRecordedCalls() {}
 };

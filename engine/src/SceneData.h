@@ -52,6 +52,8 @@ struct SceneData {
     VisibilityPolygon visibility;
     // Counts the polygon's recomputations: a back end redraws its visibility texture when it moves on.
     std::uint64_t visibilityRevision = 0;
+    // Set once a skinned draw's bone list has been cut to kMaxBones and reported.
+    bool boneListCutReported = false;
 
     // Recomputes the polygon seen from viewer against the blockers of the current map rectangle and advances
     // the overlay's scroll by frameTime.

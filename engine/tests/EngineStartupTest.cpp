@@ -1,8 +1,9 @@
 // Start-up of the OpenGL back end: what it reports, and that a missing window, an unusable window or a
-// missing or broken GUI shader makes Initialize fail with a message instead of leaving a blank engine
-// running.
+// missing or broken GUI, scene, depth or screen-space shader makes Initialize fail with a message instead of
+// leaving a blank engine running.
 #include <SDL.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -124,6 +125,10 @@ TEST(EngineStartupFailureTest, MissingOrBrokenGUIShaderFailsStartUp) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempDirectory runDirectory("lumagrid-shaders");
+        // The other pipelines' shaders as installed, the GUI's as the case has them.
+        std::filesystem::copy(std::filesystem::path(binDirectory) / "Shaders",
+                              runDirectory.Path() / "Shaders", std::filesystem::copy_options::recursive);
+        std::filesystem::remove_all(runDirectory.Path() / "Shaders" / "GUI");
         std::filesystem::create_directories(runDirectory.Path() / "Shaders" / "GUI");
         if (c.vertex) {
             std::ofstream(runDirectory.Path() / "Shaders" / "GUI" / "GUIVertexShader.vert") << *c.vertex;
@@ -149,6 +154,62 @@ TEST(EngineStartupFailureTest, MissingOrBrokenGUIShaderFailsStartUp) {
     EXPECT_TRUE(engine->Initialize(window, kWindowWidth, kWindowHeight, kWindowWidth, kWindowHeight, false));
     engine->Shutdown();
     CloseWindow(window);
+}
+
+bool SaidAbout(GE& engine, const std::string& fragment) {
+    const auto& messages = engine.GetDiagnostics().Messages();
+    return std::any_of(messages.begin(), messages.end(), [&](const std::string& message) {
+        return message.find(fragment) != std::string::npos;
+    });
+}
+
+TEST(EngineStartupFailureTest, MissingOrBrokenScenePipelineShaderFailsStartUpNamingTheFile) {
+    const std::string binDirectory = BinDirectory();
+    struct Case {
+        const char* file;     // under Shaders/
+        bool broken;          // replaced by a shader that does not compile; otherwise missing
+        const char* message;  // the pipeline's message
+        bool startsAnyway;    // the outline pipeline is optional: its failure is only reported
+    };
+    const Case cases[] = {
+        {"Scene/VertexShader.vert", false, "Failed to create scene vertex shader.", false},
+        {"Scene/PixelShader.frag", true, "Failed to create scene pixel shader", false},
+        {"Scene/AnimatedVertexShader.vert", true, "Failed to create scene animated vertex shader.", false},
+        {"ShadowShapes/SSReversePixelShader.frag", false, "Failed to create reversed shadow pixel shader",
+         false},
+        {"Scene/VertexShaderOutlining.vert", false, "Failed to create scene vertex shader.", true},
+        {"Depth/DepthPixelShader.frag", true, "Failed to create depth pixel shader", false},
+        {"Depth/DepthAnimatedVertexShader.vert", false, "Failed to Initialize animated depth", false},
+        {"Composition/CompositionPixelShader.frag", false, "ScreenSpace: Failed to create pixel shader",
+         false},
+        {"Composition/PointLightQuadCullingGS.geom", true,
+         "Failed to create quadCulling geometry vertex shader.", false},
+        {"SSAO/SSAOBlurVPixelShader.frag", false, "ScreenSpace: Failed to create SSAO pixel shader", false},
+        {"DOF/DOFBlurHPixelShader.frag", true, "ScreenSpace: Failed to create DOF Blur H pixel shader",
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        TempDirectory runDirectory("lumagrid-scene-shaders");
+        const std::filesystem::path shaders = runDirectory.Path() / "Shaders";
+        std::filesystem::copy(std::filesystem::path(binDirectory) / "Shaders", shaders,
+                              std::filesystem::copy_options::recursive);
+        std::filesystem::remove(shaders / c.file);
+        if (c.broken) {
+            std::ofstream(shaders / c.file) << "#version 330 core\nvoid main() { undefined(); }\n";
+        }
+        std::filesystem::current_path(runDirectory.Path());
+        SDL_Window* window = OpenWindow();
+        ASSERT_NE(window, nullptr);
+        GE* engine = GE::GetInstance();
+        EXPECT_EQ(engine->Initialize(window, kWindowWidth, kWindowHeight, kWindowWidth, kWindowHeight, false),
+                  c.startsAnyway);
+        EXPECT_TRUE(Said(*engine, c.message));
+        EXPECT_TRUE(SaidAbout(*engine, "./Shaders/" + std::string(c.file))) << "the file is named";
+        engine->Shutdown();
+        CloseWindow(window);
+        std::filesystem::current_path(binDirectory);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // polygon) answers truthfully without GL.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -197,7 +198,7 @@ TEST_F(SceneInterfaceTest, BeforeStartUpNothingIsKeptOrRecorded) {
     ASSERT_TRUE(m_engine->InitializeNull(1280, 1024, 1280, 1024, false));
 }
 
-TEST_F(SceneInterfaceTest, SkinnedDrawsTakeAtMostThirtyBones) {
+TEST_F(SceneInterfaceTest, SkinnedDrawsTakeAtMostThirtyBonesAndSaySoOnce) {
     const std::vector<glm::mat4> bones(kMaxBones + 5, glm::mat4(2.0f));
     m_engine->RenderAnimated(BufferHandle{1}, 3, glm::mat4(1.0f), {}, {}, bones);
     ASSERT_EQ(m_engine->GetRecordedCalls().size(), 1u);
@@ -205,6 +206,14 @@ TEST_F(SceneInterfaceTest, SkinnedDrawsTakeAtMostThirtyBones) {
     // buffer, count, world (16), texture, normal map, then the bone count.
     EXPECT_EQ(call.values.at(2 + 16 + 2), static_cast<float>(kMaxBones));
     EXPECT_EQ(call.values.size(), 2 + 16 + 2 + 1 + 16 * kMaxBones);
+
+    // Every later long list is cut too, without another message.
+    m_engine->RenderAnimatedDepth(BufferHandle{1}, 3, glm::mat4(1.0f), {}, bones);
+    m_engine->RenderAnimatedOutlining(BufferHandle{1}, 3, glm::mat4(1.0f), bones, glm::vec4(1.0f));
+    const auto& messages = m_engine->GetDiagnostics().Messages();
+    EXPECT_EQ(std::count(messages.begin(), messages.end(),
+                         "A skinned draw was given 35 bone matrices; only the first 30 are used."),
+              1);
 }
 
 TEST_F(SceneInterfaceTest, TheScenesShadowMapIsTheEnginesOnceSet) {

@@ -192,8 +192,11 @@ public:
 
     // ---- Effects
     // -------------------------------------------------------------------------------------------
+    // The grass near the view into the bound targets (the G-buffers); nothing without a grass mask.
     void RenderFoliage();
-    // One emitter's particles (40-byte vertices), additive when fire is set.
+    // One emitter's first count particles (40-byte vertices; never more than the buffer holds), with the fire
+    // look (for additive blending) when fire is set. Pass the live count: a particle of size 0 draws nothing
+    // but still costs its place in the draw.
     void RenderParticles(BufferHandle buffer, int count, const glm::mat4& world, TextureHandle texture,
                          bool fire);
     // Trails: PrepareRenderTrails once, then one RenderTrail per trail (count TrailPoints, a line list). The
@@ -261,6 +264,9 @@ public:
     DiagnosticSink& GetDiagnostics() { return m_diagnostics; }
     // The back buffer as it is now, top row first. False on the null back end and before start-up.
     bool ReadBackBuffer(ImageRGBA& image);
+    // Waits until everything issued so far has been drawn (benchmarks time single passes between two calls).
+    // Nothing on the null back end.
+    void Finish();
     // The calls the null back end recorded since start-up (empty on the OpenGL back end).
     const std::vector<RecordedCall>& GetRecordedCalls() const;
     void ClearRecordedCalls();

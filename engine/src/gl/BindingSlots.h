@@ -34,7 +34,14 @@ enum VertexLocation : GLuint {
     kBoneIndexLocation = 5,
     kInstanceLocation = 6,  // four consecutive locations, one matrix column each
     kColourLocation = 10,
-    kVertexLocationCount = 11,
+    // The effect vertices' own semantics: a sprite's size, a rotation or facing angle, a ribbon's width, a
+    // sample's lifetime and age, and a 0-or-1 flag.
+    kSizeLocation = 11,
+    kRotationLocation = 12,
+    kWidthLocation = 13,
+    kTimesLocation = 14,
+    kFlagLocation = 15,
+    kVertexLocationCount = 16,
 };
 
 }  // namespace Lumaspace

@@ -33,6 +33,9 @@ bool GLBackend::Initialize(const BackendSetup& setup) {
     }
     m_shadowMapTexture = m_textures.RegisterEngineTexture(m_shadowMap.ColourTexture());
     m_diagnostics.Compose("Map size: " + std::to_string(screenWidth) + "x" + std::to_string(screenHeight));
+    if (!StartEffects(setup)) {
+        return false;
+    }
     if (!m_textShader.Initialize(m_programs, m_diagnostics)) {
         return false;
     }
@@ -46,9 +49,13 @@ void GLBackend::Execute(const command::Command& command) {
 }
 
 bool GLBackend::StartPipelines() {
-    return m_sceneShader.Initialize() && m_guiShader.Initialize(m_programs, m_diagnostics) &&
-           m_particleShader.Initialize() && m_depthShader.Initialize() && m_foliageShader.Initialize() &&
-           m_screenSpace.Initialize();
+    return m_sceneShader.Initialize(m_programs, m_diagnostics, m_device.Targets().Width(),
+                                    m_device.Targets().Height()) &&
+           m_guiShader.Initialize(m_programs, m_diagnostics) &&
+           m_particleShader.Initialize(m_programs, m_diagnostics) &&
+           m_depthShader.Initialize(m_programs, m_diagnostics) &&
+           m_foliageShader.Initialize(m_programs, m_textures, m_diagnostics) &&
+           m_screenSpace.Initialize(m_programs, m_diagnostics, m_device.Targets());
 }
 
 void GLBackend::Shutdown() {
@@ -68,6 +75,7 @@ void GLBackend::Shutdown() {
     m_foliageShader.Shutdown();
     m_screenSpace.Shutdown();
     m_textShader.Shutdown();
+    ShutdownEffects();
     m_programs.Shutdown();
     m_instanceBuffers.Shutdown();
     // Buffers and textures the client did not release go with the context; delete them first all the same.

@@ -5,14 +5,22 @@
 #include "Lumagrid/Diagnostics.h"
 #include "RenderBackend.h"
 #include "gl/BufferStore.h"
+#include "gl/DepthShader.h"
+#include "gl/FoliageShader.h"
 #include "gl/GUIShader.h"
 #include "gl/GraphicsDevice.h"
 #include "gl/InstanceBuffers.h"
-#include "gl/PendingPipelines.h"
+#include "gl/MarkerShader.h"
+#include "gl/ParticleShader.h"
 #include "gl/RenderTarget.h"
+#include "gl/SceneShader.h"
+#include "gl/ScreenSpace.h"
 #include "gl/ShaderProgram.h"
+#include "gl/SuddenDeathShader.h"
 #include "gl/TextShader.h"
 #include "gl/TextureStore.h"
+#include "gl/TrailShader.h"
+#include "gl/VisibilityTexture.h"
 
 namespace Lumaspace {
 
@@ -78,11 +86,57 @@ public:
     bool UpdateInstanceBuffers(std::span<const glm::mat4> matrices, int index) override;
 
     bool ReadBackBuffer(ImageRGBA& image) override { return m_device.ReadBackBuffer(image); }
+    void Finish() override { glFinish(); }
 
 private:
     bool StartPipelines();
     template <class Record>
     void Run(const Record&) {}
+    // Scene, depth and screen-space pipelines (GLBackendScene.cpp).
+    void Run(const command::PrepareRenderAnimated& record);
+    void Run(const command::RenderAnimated& record);
+    void Run(const command::PrepareRenderScene& record);
+    void Run(const command::RenderScene& record);
+    void Run(const command::RenderInstanced& record);
+    void Run(const command::RenderSceneForward& record);
+    void Run(const command::RenderLines& record);
+    void Run(const command::RenderAnimatedOutliningDepth& record);
+    void Run(const command::RenderAnimatedOutlining& record);
+    void Run(const command::RenderReversedShadows& record);
+    void Run(const command::PrepareRenderAnimatedDepth& record);
+    void Run(const command::RenderAnimatedDepth& record);
+    void Run(const command::PrepareRenderDepthInstanced& record);
+    void Run(const command::RenderDepthInstanced& record);
+    void Run(const command::PrepareRenderDepth& record);
+    void Run(const command::RenderDepth& record);
+    void Run(const command::SetSceneFog& record);
+    void Run(const command::SetSceneDirectionalLight& record);
+    void Run(const command::SetShadowMapDimensions& record);
+    void Run(const command::SetLightBuffer& record);
+    void Run(const command::SetScreenBuffer& record);
+    void Run(const command::SetPointLightLightBuffer& record);
+    void Run(const command::SetSSAOBuffer& record);
+    void Run(const command::RenderSSAO& record);
+    void Run(const command::ClearSSAO& record);
+    void Run(const command::Composition& record);
+    void Run(const command::CompositionForward& record);
+    void Run(const command::ApplyDOF& record);
+    // The shadow map the scene passes sample: the one SetShadowMap chose, or one that shadows nothing.
+    GLuint SceneShadowMap() const;
+    SceneShader::Model SceneModel(const command::RenderScene& record) const;
+    // Effects (GLBackendEffects.cpp): line of sight, grass, particles, trails, markers, the sudden-death
+    // sheet.
+    void Run(const command::UpdateVisibilityTextureSize& record);
+    void Run(const command::RenderVisibilityPolygon& record);
+    void Run(const command::RenderFoliage& record);
+    void Run(const command::RenderParticles& record);
+    void Run(const command::PrepareRenderTrails& record);
+    void Run(const command::RenderTrail& record);
+    void Run(const command::RenderMarker& record);
+    void Run(const command::RenderSuddenDeath& record);
+    // The effects started after the pipelines; those that are optional only report when they cannot start.
+    bool StartEffects(const BackendSetup& setup);
+    void ShutdownEffects();
 
     const SceneData* m_scene = nullptr;
     DiagnosticSink& m_diagnostics;
@@ -107,6 +161,12 @@ private:
     TextureHandle m_gBuffer0;
     TextureHandle m_gBuffer1;
     TextureHandle m_shadowMapTexture;
+
+    // Effects beside the pipelines above.
+    VisibilityTexture m_visibility;
+    TrailShader m_trailShader;
+    MarkerShader m_markerShader;
+    SuddenDeathShader m_suddenDeathShader;
 };
 
 }  // namespace Lumaspace

@@ -20,13 +20,18 @@ bool InstanceBuffers::Add(int count, std::span<const glm::mat4> matrices) {
         glDeleteBuffers(1, &buffer);
         buffer = 0;
     }
-    m_entries.push_back(Entry{buffer, count});
+    m_entries.push_back(Entry{buffer, count, static_cast<int>(std::min(matrices.size(), initial.size()))});
     return buffer != 0;
 }
 
 bool InstanceBuffers::Update(std::span<const glm::mat4> matrices, int index) {
     const GLuint buffer = Buffer(index);
-    return buffer != 0 && WriteDiscard(GL_ARRAY_BUFFER, buffer, matrices.data(), matrices.size_bytes());
+    if (buffer == 0) {
+        return false;
+    }
+    const bool written = WriteDiscard(GL_ARRAY_BUFFER, buffer, matrices.data(), matrices.size_bytes());
+    m_entries[static_cast<std::size_t>(index)].written = written ? static_cast<int>(matrices.size()) : 0;
+    return written;
 }
 
 void InstanceBuffers::Shutdown() {
@@ -47,6 +52,12 @@ GLuint InstanceBuffers::Buffer(int index) const {
 int InstanceBuffers::Count(int index) const {
     return index >= 0 && static_cast<std::size_t>(index) < m_entries.size()
                ? m_entries[static_cast<std::size_t>(index)].count
+               : 0;
+}
+
+int InstanceBuffers::WrittenCount(int index) const {
+    return index >= 0 && static_cast<std::size_t>(index) < m_entries.size()
+               ? m_entries[static_cast<std::size_t>(index)].written
                : 0;
 }
 

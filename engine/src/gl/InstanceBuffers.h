@@ -1,5 +1,6 @@
 // The instance buffers of the instanced pipelines: one world matrix (64 bytes) per instance, kept in the
-// order the client added them, each with the instance count it was created for.
+// order the client added them, each with the instance count it was created for and the number of matrices
+// last written (what an instanced draw draws: past them the buffer is undefined after a rewrite).
 #pragma once
 
 #include <epoxy/gl.h>
@@ -22,11 +23,15 @@ public:
 
     GLuint Buffer(int index) const;
     int Count(int index) const;
+    // The matrices written by the last Add or Update of buffer [index]; 0 for unknown indices and for a
+    // buffer whose last rewrite failed.
+    int WrittenCount(int index) const;
 
 private:
     struct Entry {
         GLuint buffer = 0;
         int count = 0;
+        int written = 0;
     };
     std::vector<Entry> m_entries;
 };

@@ -44,7 +44,8 @@ bool ScreenTargets::CreateBackBuffer(int width, int height, DiagnosticSink& diag
         return false;
     }
     m_backBufferFramebuffer = CreateFramebuffer({m_backBuffer}, GL_DEPTH_ATTACHMENT, m_sceneDepth);
-    if (m_backBufferFramebuffer == 0) {
+    m_colourOnly[static_cast<int>(PassTarget::BackBuffer)] = CreateFramebuffer({m_backBuffer}, GL_NONE, 0);
+    if (m_backBufferFramebuffer == 0 || m_colourOnly[static_cast<int>(PassTarget::BackBuffer)] == 0) {
         diagnostics.Compose("DirectX render target failed to create.");
         return false;
     }
@@ -63,7 +64,20 @@ bool ScreenTargets::CreateDeferredTargets() {
     if (m_forward != 0) {
         m_forwardFramebuffer = CreateFramebuffer({m_forward}, GL_DEPTH_ATTACHMENT, m_sceneDepth);
     }
-    return m_gBufferFramebuffer != 0 && m_forwardFramebuffer != 0 && m_ssao0 != 0 && m_ssao1 != 0;
+    const struct {
+        PassTarget target;
+        GLuint texture;
+    } colourOnly[] = {{PassTarget::Forward, m_forward},
+                      {PassTarget::GBuffer1, m_gBuffer1},
+                      {PassTarget::AmbientOcclusion0, m_ssao0},
+                      {PassTarget::AmbientOcclusion1, m_ssao1}};
+    bool made = true;
+    for (const auto& target : colourOnly) {
+        GLuint& framebuffer = m_colourOnly[static_cast<int>(target.target)];
+        framebuffer = target.texture != 0 ? CreateFramebuffer({target.texture}, GL_NONE, 0) : 0;
+        made = made && framebuffer != 0;
+    }
+    return made && m_gBufferFramebuffer != 0 && m_forwardFramebuffer != 0;
 }
 
 bool ScreenTargets::CreateOutline(DiagnosticSink& diagnostics) {
@@ -96,6 +110,9 @@ void ScreenTargets::Release() {
          {&m_backBufferFramebuffer, &m_gBufferFramebuffer, &m_forwardFramebuffer, &m_emptyFramebuffer}) {
         DeleteFramebuffer(*framebuffer);
     }
+    for (GLuint& framebuffer : m_colourOnly) {
+        DeleteFramebuffer(framebuffer);
+    }
     for (GLuint* texture :
          {&m_backBuffer, &m_sceneDepth, &m_gBuffer0, &m_gBuffer1, &m_ssao0, &m_ssao1, &m_forward}) {
         DeleteTexture(*texture);
@@ -120,6 +137,9 @@ void ScreenTargets::BindOutlineOnly() const {
 }
 void ScreenTargets::BindBackBufferWithOutline() const {
     Bind(m_backOutlineFramebuffer);
+}
+void ScreenTargets::BindColourOnly(PassTarget target) const {
+    Bind(m_colourOnly[static_cast<int>(target)]);
 }
 
 void ScreenTargets::ClearBackBufferAndForward(const glm::vec4& colour) const {
@@ -163,6 +183,18 @@ void ScreenTargets::ClearOutline() const {
     ScopedDepthWrite allowDepth;
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_outlineFramebuffer);
     glClearBufferfi(GL_DEPTH_STENCIL, 0, 1.0f, 0);
+}
+
+void ScreenTargets::ClearAmbientOcclusion() const {
+    ScopedDrawFramebuffer keep;
+    const GLfloat open[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    for (PassTarget target : {PassTarget::AmbientOcclusion0, PassTarget::AmbientOcclusion1}) {
+        const GLuint framebuffer = m_colourOnly[static_cast<int>(target)];
+        if (framebuffer != 0) {
+            glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+            glClearBufferfv(GL_COLOR, 0, open);
+        }
+    }
 }
 
 bool ScreenTargets::ReadBackBuffer(ImageRGBA& image) const {

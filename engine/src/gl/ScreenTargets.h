@@ -1,7 +1,8 @@
 // The screen-sized targets: the back buffer (RGBA8, what Present shows and tests read back), the scene depth
 // (32-bit float, sampled later), the outline depth-stencil (24/8), the two G-buffers (RGBA8), the two
 // half-size ambient-occlusion targets (R16F) and the forward target (RGBA8), with one framebuffer for each
-// pairing the frame protocol binds.
+// pairing the frame protocol binds, and a colour-only framebuffer for each target the screen-space passes
+// draw into while they sample the depth.
 #pragma once
 
 #include <epoxy/gl.h>
@@ -12,6 +13,9 @@
 #include "Lumagrid/ImageRGBA.h"
 
 namespace Lumaspace {
+
+// The targets the screen-space passes bind alone, without depth.
+enum class PassTarget { BackBuffer, Forward, GBuffer1, AmbientOcclusion0, AmbientOcclusion1 };
 
 class ScreenTargets {
 public:
@@ -29,15 +33,21 @@ public:
     void BindForward() const;
     void BindOutlineOnly() const;
     void BindBackBufferWithOutline() const;
+    void BindColourOnly(PassTarget target) const;
 
     // Clears leave the current binding as it was.
     void ClearBackBufferAndForward(const glm::vec4& colour) const;
     void ClearSceneDepth() const;
     void ClearGBuffers(const glm::vec4& colour) const;
     void ClearOutline() const;
+    // Both ambient-occlusion targets to 1 (nothing occluded).
+    void ClearAmbientOcclusion() const;
 
     GLuint BackBufferFramebuffer() const { return m_backBufferFramebuffer; }
     GLuint GBufferTexture(int index) const { return index == 0 ? m_gBuffer0 : m_gBuffer1; }
+    GLuint SceneDepthTexture() const { return m_sceneDepth; }
+    GLuint ForwardTexture() const { return m_forward; }
+    GLuint AmbientOcclusionTexture(int index) const { return index == 0 ? m_ssao0 : m_ssao1; }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     bool ReadBackBuffer(ImageRGBA& image) const;
@@ -63,6 +73,7 @@ private:
     GLuint m_forwardFramebuffer = 0;      // forward target + scene depth
     GLuint m_outlineFramebuffer = 0;      // no colour + outline depth-stencil
     GLuint m_backOutlineFramebuffer = 0;  // back buffer + outline depth-stencil
+    GLuint m_colourOnly[5] = {};          // one per PassTarget, no depth
 };
 
 }  // namespace Lumaspace
