@@ -1,8 +1,9 @@
 // What the scene pipelines put on screen: orientation through every draw path, the depth test between
-// models, instanced copies, skinning, the outline's rim and the reversed-shadow overlay.
+// models, instanced copies, skinning, line lists, the outline's rim and the reversed-shadow overlay.
 #include <array>
 #include <cmath>
 #include <functional>
+#include <span>
 #include <string>
 
 #include <glm/ext/matrix_clip_space.hpp>
@@ -166,6 +167,37 @@ TEST_F(ScenePipelineTest, MovingABoneMovesOnlyTheVerticesWeightedToIt) {
         EXPECT_TRUE(Near(At(frame, {1.0f, 1.0f, 0.0f}), c.rightRaised ? kWhite : kBlack));
         EXPECT_TRUE(Near(At(frame, {-1.0f, 1.0f, 0.0f}), kBlack));
         EXPECT_TRUE(Near(At(frame, {0.0f, -1.2f, 0.0f}), kWhite));  // bind pose
+    }
+}
+
+TEST_F(ScenePipelineTest, LinesDrawEachPairOfVerticesAsItsOwnSegment) {
+    // Two horizontal segments, one above the other: a strip would join them with a third.
+    const std::array<glm::vec3, 4> points{glm::vec3(-1.0f, 0.5f, 0.0f), glm::vec3(1.0f, 0.5f, 0.0f),
+                                          glm::vec3(-1.0f, -0.5f, 0.0f), glm::vec3(1.0f, -0.5f, 0.0f)};
+    const BufferHandle buffer = m_engine->CreateDynamicBuffer(sizeof(points));
+    m_engine->UpdateDynamicBuffer(buffer, std::as_bytes(std::span(points)));
+    m_engine->Clear();
+    m_engine->ResetRenderTarget();
+    m_engine->RenderLines(buffer, 4, glm::vec3(0.0f, 1.0f, 0.0f), glm::mat4(1.0f));
+    const ImageRGBA frame = Frame();
+    const glm::vec4 top = m_projection * m_view * glm::vec4(0.0f, 0.5f, 0.0f, 1.0f);
+    const glm::vec4 bottom = m_projection * m_view * glm::vec4(0.0f, -0.5f, 0.0f, 1.0f);
+    const auto greenInRow = [&](const glm::vec4& clip) {
+        const int row = int((0.5f - clip.y / clip.w * 0.5f) * kWindowHeight);
+        int green = 0;
+        for (int r = row - 1; r <= row + 1; ++r) {
+            green += frame.At(kWindowWidth / 2, r)[1] > 128 ? 1 : 0;
+        }
+        return green;
+    };
+    EXPECT_GT(greenInRow(top), 0);
+    EXPECT_GT(greenInRow(bottom), 0);
+    // Nothing between them, where a joining segment (bottom-right of the first to top-left of the second)
+    // would cross the centre.
+    for (int row = kWindowHeight / 2 - 5; row <= kWindowHeight / 2 + 5; ++row) {
+        for (int column = kWindowWidth / 2 - 5; column <= kWindowWidth / 2 + 5; ++column) {
+            ASSERT_TRUE(Near(frame.At(column, row), kBlack)) << column << "," << row;
+        }
     }
 }
 

@@ -89,7 +89,7 @@ void main() {
     vec3 p = ViewPosition(uv * 2.0 - 1.0, depth);
     vec3 albedo = texelFetch(gBuffer0, pixel, 0).rgb;
     vec3 n = normalize(texelFetch(gBuffer1, pixel, 0).xyz * 2.0 - 1.0);
-    float occlusion = texture(ambientOcclusion, uv).r;
+    float occlusion = textureLod(ambientOcclusion, uv, 0.0).r;
 
     vec3 l = -lightDirection.xyz;
     float facing = max(dot(n, l), 0.0);

@@ -25,6 +25,11 @@ float ViewDepth(float depth) {
     return (projection[3][2] - depth * projection[3][3]) / (depth * projection[2][3] - projection[2][2]);
 }
 
+// The colour at uv, linearly filtered between the texels around it.
+vec3 Tap(vec2 uv) {
+    return textureLod(image, uv, 0.0).rgb;
+}
+
 void main() {
     ivec2 pixel = ivec2(gl_FragCoord.xy);
     ivec2 size = textureSize(image, 0);
@@ -38,8 +43,8 @@ void main() {
     // Five taps, the outer ones between two texels so that the linear sampler averages pairs.
     vec2 texel = vec2(1.0 / float(size.x), 0.0);
     vec2 uv = gl_FragCoord.xy / vec2(size);
-    vec3 sum = texture(image, uv).rgb * 0.3;
-    sum += (texture(image, uv - 1.5 * texel).rgb + texture(image, uv + 1.5 * texel).rgb) * 0.225;
-    sum += (texture(image, uv - 3.5 * texel).rgb + texture(image, uv + 3.5 * texel).rgb) * 0.125;
+    vec3 sum = Tap(uv) * 0.3;
+    sum += (Tap(uv - 1.5 * texel) + Tap(uv + 1.5 * texel)) * 0.225;
+    sum += (Tap(uv - 3.5 * texel) + Tap(uv + 3.5 * texel)) * 0.125;
     blurred = vec4(sum, amount);
 }

@@ -7,6 +7,11 @@ uniform sampler2D horizontal;  // slot 4: the first half's result
 
 layout(location = 0) out vec4 colour;
 
+// The colour at uv, linearly filtered between the texels around it.
+vec3 Tap(vec2 uv) {
+    return textureLod(horizontal, uv, 0.0).rgb;
+}
+
 void main() {
     ivec2 pixel = ivec2(gl_FragCoord.xy);
     vec4 sharp = texelFetch(image, pixel, 0);
@@ -18,8 +23,8 @@ void main() {
     vec2 size = vec2(textureSize(horizontal, 0));
     vec2 texel = vec2(0.0, 1.0 / size.y);
     vec2 uv = gl_FragCoord.xy / size;
-    vec3 sum = texture(horizontal, uv).rgb * 0.3;
-    sum += (texture(horizontal, uv - 1.5 * texel).rgb + texture(horizontal, uv + 1.5 * texel).rgb) * 0.225;
-    sum += (texture(horizontal, uv - 3.5 * texel).rgb + texture(horizontal, uv + 3.5 * texel).rgb) * 0.125;
+    vec3 sum = Tap(uv) * 0.3;
+    sum += (Tap(uv - 1.5 * texel) + Tap(uv + 1.5 * texel)) * 0.225;
+    sum += (Tap(uv - 3.5 * texel) + Tap(uv + 3.5 * texel)) * 0.125;
     colour = vec4(mix(sharp.rgb, sum, amount), sharp.a);
 }

@@ -13,7 +13,7 @@ out vec4 colour;
 
 void main() {
     vec2 uv = vVisibilityClip.xy / vVisibilityClip.w * 0.5 + 0.5;
-    if (texture(visibilityTexture, uv).r > 0.5) {
+    if (textureLod(visibilityTexture, uv, 0.0).r > 0.5) {
         discard;
     }
     colour = texture(shadowTexture, vTexcoord);

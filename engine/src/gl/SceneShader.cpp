@@ -74,21 +74,21 @@ bool SceneShader::LoadPrograms(ProgramCache& programs) {
     ProgramMessages animated = quiet;
     animated.vertexFailed = "Failed to create scene animated vertex shader.";
     animated.layoutFailed = "Failed to create scene animated vertex input layout.";
-    ProgramMessages outlineDepth{.vertexFailed = "Failed to create scene vertex shader.",
-                                 .layoutFailed = "Failed to create outline vertex input layout.",
-                                 .vertexCompiled = "Outlining vertex shader compiled successfully.",
-                                 .vertexVersion = "Shader version: VS "};
-    ProgramMessages outline{.vertexFailed = "Failed to create scene vertex shader.",
-                            .layoutFailed = "Failed to create outline vertex input layout.",
-                            .pixelFailed = "Failed to create line pixel shader"};
-    ProgramMessages line{.vertexFailed = "Failed to create line vertex shader.",
-                         .layoutFailed = "Failed to create line vertex input layout.",
-                         .pixelFailed = "Failed to create line pixel shader"};
-    ProgramMessages reversed{.vertexFailed = "Failed to create sSReverseVertexShader vertex shader.",
-                             .layoutFailed = "Failed to create scene vertex input layout.",
-                             .pixelFailed = "Failed to create reversed shadow pixel shader",
-                             .pixelCompiled = "Reversed shadow pixel shader compiled successfully.",
-                             .pixelVersion = "Shader version: PS "};
+    const ProgramMessages outlineDepth{.vertexFailed = "Failed to create scene vertex shader.",
+                                       .layoutFailed = "Failed to create outline vertex input layout.",
+                                       .vertexCompiled = "Outlining vertex shader compiled successfully.",
+                                       .vertexVersion = "Shader version: VS "};
+    const ProgramMessages outline{.vertexFailed = "Failed to create scene vertex shader.",
+                                  .layoutFailed = "Failed to create outline vertex input layout.",
+                                  .pixelFailed = "Failed to create line pixel shader"};
+    const ProgramMessages line{.vertexFailed = "Failed to create line vertex shader.",
+                               .layoutFailed = "Failed to create line vertex input layout.",
+                               .pixelFailed = "Failed to create line pixel shader"};
+    const ProgramMessages reversed{.vertexFailed = "Failed to create sSReverseVertexShader vertex shader.",
+                                   .layoutFailed = "Failed to create scene vertex input layout.",
+                                   .pixelFailed = "Failed to create reversed shadow pixel shader",
+                                   .pixelCompiled = "Reversed shadow pixel shader compiled successfully.",
+                                   .pixelVersion = "Shader version: PS "};
 
     struct Load {
         const ProgramFiles& files;
