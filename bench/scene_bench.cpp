@@ -12,8 +12,8 @@
 // whole frame's median and 95th percentile without brackets (one Finish after Present, so that a frame ends
 // when it has been drawn).
 //
-// Options: --frames N (frames measured per row, default 300), --rows N (only the first N rows), --every-prop,
-// --screenshot FILE (a PNG of the last frame with everything on).
+// Options: --frames N (frames measured per row, default 300), --rows N (only the first N rows), --row K (only
+// row K, from 1), --every-prop, --screenshot FILE (a PNG of the last frame of the first row measured).
 #include <SDL.h>
 #include <stb_image_write.h>
 
@@ -444,6 +444,7 @@ bool WriteScreenshot(GE& engine, const char* path) {
 int main(int argc, char** argv) {
     int frames = 300;
     int rowCount = 7;
+    int onlyRow = 0;  // 1-based; 0: every row up to rowCount
     const char* screenshot = nullptr;
     bool everyProp = false;
     for (int i = 1; i < argc; ++i) {
@@ -458,6 +459,8 @@ int main(int argc, char** argv) {
             frames = std::max(1, std::atoi(argv[++i]));
         } else if (std::strcmp(argv[i], "--rows") == 0) {
             rowCount = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--row") == 0) {
+            onlyRow = std::max(1, std::atoi(argv[++i]));
         } else if (std::strcmp(argv[i], "--screenshot") == 0) {
             screenshot = argv[++i];
         }
@@ -522,7 +525,11 @@ int main(int argc, char** argv) {
         {"line-of-sight overlay", true, true, true, true, false},
         {"SSAO, DOF, grass", false, false, false},
     };
-    for (const Effects& effects : std::span(rows).first(std::min<std::size_t>(std::size(rows), rowCount))) {
+    std::span<const Effects> chosen = std::span(rows).first(std::min<std::size_t>(std::size(rows), rowCount));
+    if (onlyRow > 0 && static_cast<std::size_t>(onlyRow) <= std::size(rows)) {
+        chosen = std::span(rows).subspan(static_cast<std::size_t>(onlyRow) - 1, 1);
+    }
+    for (const Effects& effects : chosen) {
         if (!effects.ambientOcclusion) {
             engine->ClearSSAO();
         }
@@ -543,7 +550,7 @@ int main(int argc, char** argv) {
         }
         std::printf("\n");
         std::fflush(stdout);
-        if (screenshot != nullptr && &effects == &rows[0] && !WriteScreenshot(*engine, screenshot)) {
+        if (screenshot != nullptr && &effects == &chosen.front() && !WriteScreenshot(*engine, screenshot)) {
             std::fprintf(stderr, "could not write %s\n", screenshot);
         }
     }
