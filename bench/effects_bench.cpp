@@ -21,6 +21,7 @@
 #include <glm/ext/matrix_clip_space.hpp>
 #include <glm/ext/matrix_transform.hpp>
 
+#include "BenchEngine.h"
 #include "Lumagrid/GE.h"
 #include "shared/LevelData.h"
 
@@ -154,22 +155,11 @@ void Row(const char* name, double milliseconds, double base) {
 int main() {
     std::filesystem::current_path(OMBRIN_BIN_DIR);  // Shaders/ and ../Ombrin/ from the working directory
     const LevelData level(std::string(kData) + "Levels/NightTimeArena.ZMDL");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+    SDL_Window* window = nullptr;
+    GE* engine = StartBenchEngine("effects_bench", kWidth, kHeight, window);
+    if (engine == nullptr) {
         return 1;
     }
-    SDL_Window* window = SDL_CreateWindow("effects_bench", 0, 0, kWidth, kHeight, SDL_WINDOW_OPENGL);
-    GE* engine = GE::GetInstance();
-    if (window == nullptr || !engine->Initialize(window, kWidth, kHeight, kWidth, kHeight, false)) {
-        std::fprintf(stderr, "engine start-up failed:\n");
-        for (const std::string& message : engine->GetDiagnostics().Messages()) {
-            std::fprintf(stderr, "  %s\n", message.c_str());
-        }
-        engine->Shutdown();
-        SDL_Quit();
-        return 1;
-    }
-    engine->SetVsync(false);
     engine->SetClearColor(0.2f, 0.2f, 0.2f, 1.0f);
     const glm::vec3 player(0.0f, 0.0f, 0.0f);
     engine->SetViewAndProjection(

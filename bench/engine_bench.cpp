@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchEngine.h"
 #include "Lumagrid/GE.h"
 
 using Lumaspace::GE;
@@ -113,22 +114,11 @@ double LayoutsPerSecond(GE& engine) {
 
 int main() {
     std::filesystem::current_path(OMBRIN_BIN_DIR);  // the engine reads Shaders/ from the working directory
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+    SDL_Window* window = nullptr;
+    GE* engine = StartBenchEngine("engine_bench", kWidth, kHeight, window);
+    if (engine == nullptr) {
         return 1;
     }
-    SDL_Window* window = SDL_CreateWindow("engine_bench", 0, 0, kWidth, kHeight, SDL_WINDOW_OPENGL);
-    GE* engine = GE::GetInstance();
-    if (window == nullptr || !engine->Initialize(window, kWidth, kHeight, kWidth, kHeight, false)) {
-        std::fprintf(stderr, "engine start-up failed:\n");
-        for (const std::string& message : engine->GetDiagnostics().Messages()) {
-            std::fprintf(stderr, "  %s\n", message.c_str());
-        }
-        engine->Shutdown();
-        SDL_Quit();
-        return 1;
-    }
-    engine->SetVsync(false);
     engine->SetClearColor(0.1f, 0.1f, 0.1f, 1.0f);
     std::vector<std::uint8_t> pixels(64 * 64 * 4);
     for (std::size_t i = 0; i < pixels.size(); ++i) {

@@ -35,6 +35,7 @@
 #include <glm/ext/matrix_transform.hpp>
 #include <glm/gtc/quaternion.hpp>
 
+#include "BenchEngine.h"
 #include "Lumagrid/GE.h"
 #include "client/world/Model.h"
 #include "shared/LevelData.h"
@@ -466,22 +467,11 @@ int main(int argc, char** argv) {
         }
     }
     std::filesystem::current_path(OMBRIN_BIN_DIR);  // Shaders/ and ../Ombrin/ from the run layout
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+    SDL_Window* window = nullptr;
+    GE* engine = StartBenchEngine("scene_bench", kWidth, kHeight, window);
+    if (engine == nullptr) {
         return 1;
     }
-    SDL_Window* window = SDL_CreateWindow("scene_bench", 0, 0, kWidth, kHeight, SDL_WINDOW_OPENGL);
-    GE* engine = GE::GetInstance();
-    if (window == nullptr || !engine->Initialize(window, kWidth, kHeight, kWidth, kHeight, false)) {
-        std::fprintf(stderr, "engine start-up failed:\n");
-        for (const std::string& message : engine->GetDiagnostics().Messages()) {
-            std::fprintf(stderr, "  %s\n", message.c_str());
-        }
-        engine->Shutdown();
-        SDL_Quit();
-        return 1;
-    }
-    engine->SetVsync(false);
     engine->SetClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     engine->ClearSSAO();
     const Model prototype;
