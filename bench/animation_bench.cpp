@@ -11,17 +11,15 @@
 #include <string>
 #include <vector>
 
+#include "MicrosecondsPerCall.h"
 #include "client/world/AnimationClips.h"
 #include "client/world/AnimationState.h"
 #include "shared/ModelFileData.h"
 #include "shared/ModelParser.h"
 
-using Clock = std::chrono::steady_clock;
-
 namespace {
 
 constexpr double kFrameTime = 1.0 / 60.0;
-constexpr auto kRunTime = std::chrono::milliseconds(300);
 
 struct BenchJoint {
     std::string name;
@@ -135,22 +133,6 @@ AnimationState MakeNinja(const std::vector<ModelAnimation>& animations) {
     state.BindClips();
     state.SetFacing({0.0f, 0.0f, -1.0f});
     return state;
-}
-
-// Repeats the call until kRunTime has passed; returns microseconds per call.
-template <typename Call>
-double MicrosecondsPerCall(Call call) {
-    long long calls = 0;
-    const Clock::time_point start = Clock::now();
-    Clock::duration elapsed{};
-    while (elapsed < kRunTime) {
-        for (int i = 0; i < 20; ++i) {
-            call();
-        }
-        calls += 20;
-        elapsed = Clock::now() - start;
-    }
-    return std::chrono::duration<double, std::micro>(elapsed).count() / static_cast<double>(calls);
 }
 
 double AdvanceCost(AnimationState& state) {

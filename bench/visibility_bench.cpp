@@ -9,13 +9,13 @@
 #include <glm/ext/matrix_clip_space.hpp>
 #include <glm/ext/matrix_transform.hpp>
 
+#include "MicrosecondsPerCall.h"
 #include "lighting/PointLights.h"
 #include "shared/LevelData.h"
 #include "sight/ShadowShapes.h"
 #include "sight/VisibilityPolygon.h"
 
 using namespace Lumaspace;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
@@ -23,28 +23,11 @@ constexpr const char* kLevelPath = OMBRIN_DATA_DIR "/Levels/NightTimeArena.ZMDL"
 // Half the world area the client searches: what the screen shows around the viewer, plus 10 on each side.
 constexpr float kHalfWidth = 30.0f;
 constexpr float kHalfDepth = 25.0f;
-constexpr auto kRunTime = std::chrono::milliseconds(300);
 
 struct Place {
     const char* name;
     Point viewer;
 };
-
-// Repeats the call until kRunTime has passed; returns microseconds per call.
-template <typename Call>
-double MicrosecondsPerCall(Call call) {
-    long long calls = 0;
-    const Clock::time_point start = Clock::now();
-    Clock::duration elapsed{};
-    while (elapsed < kRunTime) {
-        for (int i = 0; i < 20; ++i) {
-            call();
-        }
-        calls += 20;
-        elapsed = Clock::now() - start;
-    }
-    return std::chrono::duration<double, std::micro>(elapsed).count() / static_cast<double>(calls);
-}
 
 void MeasureVisibility(const LevelData& level) {
     const Place places[] = {
