@@ -50,6 +50,16 @@ protected:
     std::function<void()> Server(RakNet::MessageID id) {
         return [this, id] { m_peer.Deliver(std::vector<unsigned char>{id}, kServer); };
     }
+    // Play, connect, the server accepts, and two frames: the script continues in the lobby.
+    ScriptedWindow& IntoTheLobby(ScriptedWindow& window) {
+        return window.Frames(1)
+            .Message(ClickAt(0.0f, -10.0f))
+            .Frames(1)
+            .Message(ClickAt(0.0f, -118.0f))
+            .Frames(1)
+            .Then(Server(RakNet::ID_CONNECTION_REQUEST_ACCEPTED))
+            .Frames(2);
+    }
 
     // The application with the real states; the script is written by script().
     template <class Script>
@@ -128,13 +138,7 @@ TEST_F(MenuLobbyFlowTest, EscapeInTheLobbyLeavesTheServerAndShowsTheMainPage) {
     bool backAtMain = false;
     int shutdownsBefore = 0;
     auto application = Application([&](ScriptedWindow& window) {
-        window.Frames(1)
-            .Message(ClickAt(0.0f, -10.0f))
-            .Frames(1)
-            .Message(ClickAt(0.0f, -118.0f))
-            .Frames(1)
-            .Then(Server(RakNet::ID_CONNECTION_REQUEST_ACCEPTED))
-            .Frames(2)
+        IntoTheLobby(window)
             .Then([&] {
                 inLobby = app->CurrentState() == m_lobby;
                 shutdownsBefore = m_peer.shutdowns;
@@ -168,13 +172,7 @@ TEST_F(MenuLobbyFlowTest, EventsTheLobbyDidNotTakeNeverReachTheMatch) {
     int rounds = 0;
     std::size_t smokeBombs = 0;
     auto application = Application([&](ScriptedWindow& window) {
-        window.Frames(1)
-            .Message(ClickAt(0.0f, -10.0f))
-            .Frames(1)
-            .Message(ClickAt(0.0f, -118.0f))
-            .Frames(1)
-            .Then(Server(RakNet::ID_CONNECTION_REQUEST_ACCEPTED))
-            .Frames(2)
+        IntoTheLobby(window)
             .Then([&] {
                 m_peer.Deliver(protocol::NewLevelMessage{"../Ombrin/Levels/Pagoda.ZMDL"}, kServer);
                 m_peer.Deliver(protocol::RoundStartedMessage{}, kServer);
