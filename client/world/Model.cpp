@@ -46,23 +46,23 @@ void Model::KeepGraphicsData(ModelFileData& file) {
     // offsets), so the bytes go across as they are.
     const std::span<const std::byte> bytes = m_animated ? std::as_bytes(std::span(file.animatedVertices))
                                                         : std::as_bytes(std::span(file.vertices));
+    Lumaspace::BufferHandle buffer;
     if (!bytes.empty()) {
-        m_buffer = engine->CreateBuffer(
+        buffer = engine->CreateBuffer(
             m_animated ? Lumaspace::BUFFERTYPE_ANIMATED : Lumaspace::BUFFERTYPE_STATIC, bytes);
     }
-    m_texture = CreateTexture(*engine, file.diffuse);
-    m_normalMap = CreateTexture(*engine, file.normalMap);
-    SetGraphicsResources(m_buffer.id, m_texture.id, m_normalMap.id);
+    // Diffuse first, then the normal map: function arguments would be created in no fixed order.
+    const Lumaspace::TextureHandle diffuse = CreateTexture(*engine, file.diffuse);
+    const Lumaspace::TextureHandle normalMap = CreateTexture(*engine, file.normalMap);
+    SetGraphicsResources(buffer.id, diffuse.id, normalMap.id);
 }
 
 void Model::Release() {
     Lumaspace::GE* engine = Lumaspace::GE::GetInstanceIfCreated();
     if (engine != nullptr) {
-        engine->ReleaseBuffer(m_buffer);
-        engine->ReleaseTexture(m_texture);
-        engine->ReleaseTexture(m_normalMap);
+        engine->ReleaseBuffer(GetBuffer());
+        engine->ReleaseTexture(GetTexture());
+        engine->ReleaseTexture(GetNormalMapTexture());
     }
-    m_buffer = {};
-    m_texture = {};
-    m_normalMap = {};
+    SetGraphicsResources(0, 0, 0);
 }

@@ -5,6 +5,7 @@
 // is cleared before the engine shuts down.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "Lumagrid/Handles.h"
@@ -18,10 +19,13 @@ public:
     std::unique_ptr<BaseModel> CreateEmpty() const override;
 
     // The vertex buffer: GetVertexCount() Vertex records, or VertexAnimated records when IsAnimated().
-    Lumaspace::BufferHandle GetBuffer() const { return m_buffer; }
+    // The handles are the ones the shared model keeps (GetVertexBuffer and the texture getters), typed.
+    Lumaspace::BufferHandle GetBuffer() const { return {static_cast<std::uint32_t>(GetVertexBuffer())}; }
     // The diffuse texture and the normal map; empty for a block without pixels.
-    Lumaspace::TextureHandle GetTexture() const { return m_texture; }
-    Lumaspace::TextureHandle GetNormalMapTexture() const { return m_normalMap; }
+    Lumaspace::TextureHandle GetTexture() const { return {static_cast<std::uint32_t>(GetDiffuseTexture())}; }
+    Lumaspace::TextureHandle GetNormalMapTexture() const {
+        return {static_cast<std::uint32_t>(GetNormalMap())};
+    }
     bool IsAnimated() const { return m_animated; }
 
 protected:
@@ -30,8 +34,5 @@ protected:
 private:
     void Release();
 
-    Lumaspace::BufferHandle m_buffer;
-    Lumaspace::TextureHandle m_texture;
-    Lumaspace::TextureHandle m_normalMap;
     bool m_animated = false;
 };
