@@ -11,7 +11,6 @@
 
 // A team asking for red is sent to blue once this many reds play; blue has no such limit.
 inline constexpr int kMaxRequestedReds = 4;
-inline constexpr std::int32_t kCharacterCount = 3;
 
 // Request 0 balances the teams (blue only while it has fewer players than red, so red on a tie); 1 asks for
 // red and any other value for blue.

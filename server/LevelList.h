@@ -4,9 +4,8 @@
 #include <string>
 #include <vector>
 
-inline constexpr const char* kLevelFolder = "../Ombrin/Levels/";
-inline constexpr const char* kLevelListFile = "../Ombrin/Settings/ServerLevels.cfg";
-inline constexpr const char* kDefaultLevel = "../Ombrin/Levels/NightTimeArena.ZMDL";
+#include "shared/DataPaths.h"
+
 inline constexpr std::size_t kMaxLevelListLine = 255;
 
 // Full level paths ("../Ombrin/Levels/" + line) in file order. Empty lines are skipped and a CR before the

@@ -4,11 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "protocol/GameFacts.h"
 #include "raknet/RakNetTypes.h"
 #include "shared/Float3.h"
 
-inline constexpr std::int32_t kRedTeam = 1;
-inline constexpr std::int32_t kBlueTeam = 2;
 // What lookups report for a GUID that is not a player.
 inline constexpr std::int32_t kNoTeam = -1;
 inline constexpr float kPlayerMaxHealth = 100.0f;

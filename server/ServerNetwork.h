@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "protocol/GameFacts.h"
 #include "raknet/RakNetTypes.h"
 #include "raknet/RakPeerInterface.h"
 #include "server/GameState.h"
 #include "server/RequestBudget.h"
 #include "shared/NetworkLogger.h"
 
-inline constexpr unsigned short kServerPort = 60000;
 inline constexpr unsigned int kMaxConnections = 8;
 inline constexpr double kTrafficReportInterval = 5.0;
 

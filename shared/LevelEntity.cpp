@@ -1,11 +1,13 @@
 #include "shared/LevelEntity.h"
 
 #include <array>
+#include <string_view>
 #include <utility>
+
+#include "shared/DataPaths.h"
 
 namespace {
 
-constexpr std::string_view kModelFolder = "../Ombrin/Models/";
 constexpr std::string_view kModelFileSuffix = "Shape.ZMD";
 constexpr std::string_view kAnimatedSuffix = "_Animated";
 // Emitter and rune names in a level start with "ParticleEmitter_" and "POI_"; the part after it names the
@@ -86,7 +88,8 @@ LevelEntity ClassifyLevelEntity(std::string_view name) {
         } else {
             entity.kind = LevelEntityKind::StaticModel;
         }
-        entity.modelPath.reserve(kModelFolder.size() + base.size() + kModelFileSuffix.size());
+        entity.modelPath.reserve(std::string_view(kModelFolder).size() + base.size() +
+                                 kModelFileSuffix.size());
         entity.modelPath.append(kModelFolder).append(base).append(kModelFileSuffix);
     }
     return entity;

@@ -9,10 +9,11 @@
 #include <unordered_map>
 
 #include "shared/BaseModel.h"
+#include "shared/DataPaths.h"
 
 class ModelLibrary {
 public:
-    static constexpr const char* kModelFolder = "../Ombrin/Models/";
+    static constexpr const char* kModelFolder = ::kModelFolder;
 
     // The program's library, created on first use.
     static ModelLibrary& GetInstance();

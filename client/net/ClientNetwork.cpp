@@ -90,7 +90,7 @@ void ClientNetwork::Reset() {
     connectionStatus = kNoConnectionEvent;
     serverLost = false;
     connectionFailure = 0;
-    levelName = std::string(kDefaultLevelName);
+    levelName = std::string(kDefaultLevel);
     connectionCount = 0;
     previousConnectionCount = 0;
     pingTimer = 5.0;

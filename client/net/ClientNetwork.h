@@ -20,6 +20,7 @@
 #include "client/net/LevelPath.h"
 #include "client/net/NetworkEvents.h"
 #include "client/net/NetworkPlayer.h"
+#include "protocol/GameFacts.h"
 #include "client/net/WorldEvents.h"
 #include "protocol/ClientMessages.h"
 #include "protocol/SendParameters.h"
@@ -36,11 +37,8 @@ enum ConnectionStatus : int {
     kNoConnectionEvent = 4,
 };
 
-inline constexpr unsigned short kServerPort = 60000;
 // At most this many players in a roster or lobby message; a longer list is dropped whole.
 inline constexpr std::size_t kMaxListedPlayers = 64;
-inline constexpr int kCharacterCount = 3;
-inline constexpr int kToolCount = 4;
 
 class ClientNetwork {
 public:
@@ -132,7 +130,7 @@ public:
     int connectionFailure = 0;
     std::string serverAddress;
     std::string playerName;
-    std::string levelName{kDefaultLevelName};
+    std::string levelName{kDefaultLevel};
     int connectionCount = 0;
     int previousConnectionCount = 0;
     double pingTimer = 5.0;

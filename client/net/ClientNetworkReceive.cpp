@@ -104,10 +104,10 @@ bool ClientNetwork::HandleRoundMessage(BitStream& stream, MessageID id) {
         case protocol::ID_ROUND_WON: {
             protocol::RoundWonMessage message;
             if (read(message)) {
-                if (message.winningTeam == 1) {
+                if (message.winningTeam == kRedTeam) {
                     ++redRoundWins;
                     Log("The red team won this round!");
-                } else if (message.winningTeam == 2) {
+                } else if (message.winningTeam == kBlueTeam) {
                     ++blueRoundWins;
                     Log("The blue team won this round!");
                 }
@@ -146,9 +146,9 @@ bool ClientNetwork::HandleRoundMessage(BitStream& stream, MessageID id) {
             if (read(message)) {
                 matchOver = true;
                 matchWinner = message.winningTeam;
-                if (message.winningTeam == 1) {
+                if (message.winningTeam == kRedTeam) {
                     Log("The red team won this match!");
-                } else if (message.winningTeam == 2) {
+                } else if (message.winningTeam == kBlueTeam) {
                     Log("The blue team won this match!");
                 }
             }
@@ -186,9 +186,9 @@ bool ClientNetwork::HandleRoundMessage(BitStream& stream, MessageID id) {
             if (read(message)) {
                 redRoundWins = blueRoundWins = 0;
                 for (const protocol::ScoreEntry& entry : message.scores) {
-                    if (entry.team == 1) {
+                    if (entry.team == kRedTeam) {
                         redRoundWins = entry.roundsWon;
-                    } else if (entry.team == 2) {
+                    } else if (entry.team == kBlueTeam) {
                         blueRoundWins = entry.roundsWon;
                     }
                 }

@@ -1,10 +1,11 @@
 #include "client/net/LevelPath.h"
 
 bool IsAcceptedLevelPath(std::string_view path) {
-    if (!path.starts_with(kLevelFolder)) {
+    const std::string_view folder = kLevelFolder;
+    if (!path.starts_with(folder)) {
         return false;
     }
-    const std::string_view file = path.substr(kLevelFolder.size());
+    const std::string_view file = path.substr(folder.size());
     if (file.empty() || file.find("..") != std::string_view::npos) {
         return false;
     }

@@ -4,7 +4,6 @@
 
 #include <string_view>
 
-inline constexpr std::string_view kLevelFolder = "../Ombrin/Levels/";
-inline constexpr std::string_view kDefaultLevelName = "../Ombrin/Levels/NightTimeArena.ZMDL";
+#include "shared/DataPaths.h"
 
 bool IsAcceptedLevelPath(std::string_view path);

@@ -14,7 +14,7 @@ struct NetworkPlayer {
     protocol::Vec3 direction{1.0f, 0.0f, 0.0f};
     RakNet::RakNetGUID guid{};
     int playerIndex = -1;  // -1: the empty record a failed lookup returns
-    int team = 0;          // 1 red, 2 blue
+    int team = 0;          // kRedTeam or kBlueTeam
     int character = 0;     // 0..2
     float maxHealth = 0.0f;
     float health = 0.0f;
@@ -31,7 +31,7 @@ struct LobbyPlayer {
     std::string name;
     int character = 0;
     int tool = 0;
-    int team = 0;  // 1 red, 2 blue, anything else none
+    int team = 0;  // kRedTeam, kBlueTeam, anything else none
     bool ready = false;
     RakNet::RakNetGUID guid{};
 };

@@ -8,10 +8,11 @@
 #include <unordered_map>
 
 #include "Lumagrid/Handles.h"
+#include "shared/DataPaths.h"
 
 class TextureLibrary {
 public:
-    static constexpr const char* kRootFolder = "../Ombrin/2DTextures/";
+    static constexpr const char* kRootFolder = kTextureFolder;
 
     // The program's library, created on first use.
     static TextureLibrary& GetInstance();

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!levels.empty());
     const auto lines = static_cast<std::size_t>(std::count(data, data + size, '\n')) + 1;
     FUZZ_CHECK(levels.size() <= lines);
-    const std::string folder = kLevelFolder;
+    const std::string folder{kLevelFolder};
     const std::string text(reinterpret_cast<const char*>(data), size);
     for (const std::string& level : levels) {
         FUZZ_CHECK(level.size() > folder.size() && level.size() <= folder.size() + kMaxLevelListLine);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "protocol/GameFacts.h"
 #include "shared/LevelData.h"
 #include "shared/collision/LevelCollisionMap.h"
 #include "shared/collision/ModelPlacement.h"
@@ -98,7 +99,7 @@ ArenaMap ArenaMap::FromLevel(const LevelData& level) {
     };
     for (const LevelSpawnPoint& spawn : level.GetSpawnPoints()) {
         const Ground p{spawn.position.x, spawn.position.z};
-        if (spawn.team == 1 || spawn.team == 2) {
+        if (spawn.team == kRedTeam || spawn.team == kBlueTeam) {
             map.spawns[spawn.team].push_back(p);
         }
         include(p);

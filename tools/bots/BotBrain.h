@@ -9,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "protocol/GameFacts.h"
 #include "tools/bots/AbilityKit.h"
 #include "tools/bots/Aiming.h"
 #include "tools/bots/ArenaMap.h"
@@ -17,7 +18,7 @@
 struct BotView {
     Ground position;
     float health = 100.0f;
-    std::int32_t team = 1;
+    std::int32_t team = kRedTeam;
     bool suddenDeath = false;
     std::vector<EnemyView> visibleEnemies;  // what the bot itself sees
     std::vector<Ground> knownEnemies;       // every living enemy's last known place

@@ -86,11 +86,11 @@ ParseResult ParseBotOptions(const std::vector<std::string>& arguments) {
             options.port = static_cast<unsigned short>(number);
         } else if (flag == "--team") {
             if (value == "auto") {
-                options.team = 0;
+                options.team = kAutomaticTeam;
             } else if (value == "red") {
-                options.team = 1;
+                options.team = kRedTeam;
             } else if (value == "blue") {
-                options.team = 2;
+                options.team = kBlueTeam;
             } else {
                 return Fail("--team takes red, blue or auto, not '" + value + "'");
             }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "protocol/ClientMessages.h"
+#include "protocol/GameFacts.h"
 #include "protocol/PositionEncoding.h"
 #include "protocol/ServerMessages.h"
 #include "raknet/MessageIdentifiers.h"
@@ -28,7 +29,7 @@ bool Decode(const unsigned char* data, unsigned int length, Message& message) {
 }
 
 const char* TeamName(std::int32_t team) {
-    return team == 1 ? "red" : team == 2 ? "blue" : "no";
+    return team == kRedTeam ? "red" : team == kBlueTeam ? "blue" : "no";
 }
 
 }  // namespace

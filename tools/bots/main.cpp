@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
         setup.name = options.name + std::to_string(i + 1);
         setup.character = static_cast<std::int32_t>(random() % 3);
         setup.tool = static_cast<std::int32_t>(random() % 4);
-        setup.teamRequest = options.team != 0 ? options.team : (i % 2 == 0 ? 1 : 2);
+        setup.teamRequest =
+            options.team != kAutomaticTeam ? options.team : (i % 2 == 0 ? kRedTeam : kBlueTeam);
         setup.seed = static_cast<std::uint32_t>(random());
         setup.startWhenLobbyHas = i == 0 ? options.count : 0;
         bots.push_back(std::make_unique<BotSession>(setup));

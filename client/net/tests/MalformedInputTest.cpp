@@ -193,9 +193,9 @@ TEST_F(ClientMalformed, LevelPathsOutsideTheLevelFolderAreRefused) {
                              "../Ombrin/Levels/sub/x.ZMDL", "Levels/x.ZMDL", "../Ombrin/Levels/..", ""}) {
         SCOPED_TRACE(path);
         Receive(LevelNameMessage{path});
-        EXPECT_EQ(network.GetLevelName(), kDefaultLevelName);
+        EXPECT_EQ(network.GetLevelName(), kDefaultLevel);
         Receive(NewLevelMessage{path});
-        EXPECT_EQ(network.GetLevelName(), kDefaultLevelName);
+        EXPECT_EQ(network.GetLevelName(), kDefaultLevel);
     }
     Receive(LevelNameMessage{"../Ombrin/Levels/Bamboo Grove.ZMDL"});
     EXPECT_EQ(network.GetLevelName(), "../Ombrin/Levels/Bamboo Grove.ZMDL");

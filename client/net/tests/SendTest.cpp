@@ -114,7 +114,7 @@ TEST_F(ClientSend, DisconnectRestartsThePeerAndResetsTheRecords) {
     network.Disconnect();
     EXPECT_TRUE(peer.WasShutDown());
     EXPECT_TRUE(Logged("Disconnected from server"));
-    EXPECT_EQ(network.GetLevelName(), kDefaultLevelName);
+    EXPECT_EQ(network.GetLevelName(), kDefaultLevel);
     EXPECT_EQ(network.redRoundWins, 0);
     EXPECT_TRUE(network.remotePlayers.empty());
     EXPECT_FALSE(network.connected);

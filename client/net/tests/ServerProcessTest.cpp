@@ -207,7 +207,7 @@ TEST_F(ClientNetworkProcess, LobbyJoinMovementShurikenRoundsMatchAndNextLevel) {
 
     // Disconnect and connect again with the same instance.
     network.Disconnect();
-    EXPECT_EQ(network.GetLevelName(), kDefaultLevelName);
+    EXPECT_EQ(network.GetLevelName(), kDefaultLevel);
     EXPECT_EQ(network.Connect("127.0.0.1", port), RakNet::CONNECTION_ATTEMPT_STARTED);
     ASSERT_TRUE(RunUntil(network, other, [&] { return network.connected; })) << log;
 }
