@@ -100,7 +100,8 @@ TEST_F(ServerLauncherTest, StopEndsAServerThatIgnoresTheRequest) {
 }
 
 TEST_F(ServerLauncherTest, TheServerEndsWhenTheClientIsKilled) {
-    Script("Server", "echo $$ > server.pid\nexec sleep 30");
+    // Written whole under another name first: the test may look between the file's creation and the write.
+    Script("Server", "echo $$ > server.pid.part && mv server.pid.part server.pid\nexec sleep 30");
     const pid_t client = fork();
     ASSERT_GE(client, 0);
     if (client == 0) {
