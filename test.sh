@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: installs missing packages, checks the include layers
-# (scripts/check-layers.sh), builds the sanitizer tree (gcc), the optimised game and the fuzz tree (clang), runs
-# each fuzz target for a bounded time (OMBRIN_FUZZ_SECONDS, 20 s by default, two at a time) and then every test
-# of the sanitizer tree with ctest.
+# (scripts/check-layers.sh), builds the sanitizer tree (gcc) and the fuzz tree (clang), both with warnings as
+# errors, runs each fuzz target for a bounded time (OMBRIN_FUZZ_SECONDS, 20 s by default, two at a time) and
+# then every test of the sanitizer tree with ctest.
 #   ./test.sh [ctest arguments]   all of it; the arguments go to the ctest run of the sanitizer tree
 #   ./test.sh --fuzz-long         only the fuzz targets, each for OMBRIN_FUZZ_LONG_SECONDS (600 by default),
 #                                 keeping and growing their corpora in build-fuzz/fuzz-work/ from run to run
@@ -45,8 +45,6 @@ if [ "$fuzz_long" -eq 1 ]; then
 fi
 
 ./scripts/build.sh test
-# The optimised game (the tree ./run.sh plays from): GCC finds more to warn about at -O2, and warnings are errors.
-./scripts/build.sh release game
 build_fuzz_tree
 
 status=0
