@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-inline constexpr const char* kLevelListFile = "Settings/ServerLevels.cfg";
+// The server's level list and the default level, as paths inside the data folder the tool writes.
+inline constexpr const char* kLevelListInDataFolder = "Settings/ServerLevels.cfg";
 inline constexpr const char* kDefaultLevelFile = "NightTimeArena.ZMDL";
 
 enum class ModelKind {

@@ -267,9 +267,9 @@ void CheckLevel(const std::filesystem::path& dataFolder, const std::string& leve
 }
 
 void CheckLevelList(const std::filesystem::path& dataFolder, Problems& problems) {
-    const std::string where = kLevelListFile;
+    const std::string where = kLevelListInDataFolder;
     std::string text;
-    if (!ReadText(dataFolder / kLevelListFile, text)) {
+    if (!ReadText(dataFolder / kLevelListInDataFolder, text)) {
         problems.Add(where, "cannot be read");
         return;
     }

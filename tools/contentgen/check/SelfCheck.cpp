@@ -16,7 +16,7 @@ namespace {
 
 std::vector<std::string> ListedLevels(const std::filesystem::path& dataFolder) {
     std::vector<std::string> levels;
-    std::ifstream list(dataFolder / kLevelListFile);
+    std::ifstream list(dataFolder / kLevelListInDataFolder);
     for (std::string line; std::getline(list, line);) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
