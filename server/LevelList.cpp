@@ -1,7 +1,9 @@
 #include "server/LevelList.h"
 
 #include <fstream>
-#include <iostream>
+#include <string>
+
+#include "shared/ConsoleLog.h"
 
 std::vector<std::string> LoadLevelList(const std::string& listPath) {
     std::vector<std::string> levels;
@@ -16,8 +18,8 @@ std::vector<std::string> LoadLevelList(const std::string& listPath) {
             continue;
         }
         if (line.size() > kMaxLevelListLine) {
-            std::cerr << "Level list: skipped a line of " << line.size() << " characters (at most "
-                      << kMaxLevelListLine << ")\n";
+            LogProblem("Level list: skipped a line of %zu characters (at most %zu)\n", line.size(),
+                       kMaxLevelListLine);
             continue;
         }
         levels.push_back(kLevelFolder + line);

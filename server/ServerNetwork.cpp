@@ -8,6 +8,7 @@
 #include "server/NormalState.h"
 #include "server/ServerSend.h"
 #include "shared/BaseModel.h"
+#include "shared/ConsoleLog.h"
 #include "shared/ModelLibrary.h"
 
 ServerNetwork::ServerNetwork() {
@@ -41,9 +42,9 @@ bool ServerNetwork::Initialize(unsigned short port) {
     RakNet::SocketDescriptor descriptor(port, nullptr);
     const RakNet::StartupResult started = m_peer->Startup(kMaxConnections, &descriptor, 1, -99999);
     if (started != RakNet::RAKNET_STARTED) {
-        std::fprintf(stderr, "Quellhost: cannot listen on UDP port %u (%s). Is another server running?\n",
-                     static_cast<unsigned>(port),
-                     started == RakNet::SOCKET_PORT_ALREADY_IN_USE ? "port already in use" : "bind failed");
+        LogProblem("Quellhost: cannot listen on UDP port %u (%s). Is another server running?\n",
+                   static_cast<unsigned>(port),
+                   started == RakNet::SOCKET_PORT_ALREADY_IN_USE ? "port already in use" : "bind failed");
         RakNet::RakPeerInterface::DestroyInstance(m_peer);
         m_peer = nullptr;
         return false;
@@ -74,9 +75,8 @@ bool ServerNetwork::StartGame() {
     m_gameState->Initialize(m_peer, m_levelList, m_levelIndex);
 
     const RakNet::SystemAddress address = GetAddress();
-    std::printf("IP: %s\n", address.ToString(false).c_str());
-    std::printf("PORT: %u\n\n", static_cast<unsigned>(address.GetPort()));
-    std::fflush(stdout);
+    LogInfo("IP: %s\n", address.ToString(false).c_str());
+    LogInfo("PORT: %u\n\n", static_cast<unsigned>(address.GetPort()));
     return true;
 }
 
@@ -116,9 +116,8 @@ void ServerNetwork::Dispatch(RakNet::Packet& packet) {
     }
     if (RequestBudget::Counts(packet.data[0]) && !m_budget.Take(packet.guid)) {
         if (m_budget.FirstOverrun(packet.guid)) {
-            std::printf("Connection %s sends too many requests; some are dropped\n",
-                        packet.systemAddress.ToString(true).c_str());
-            std::fflush(stdout);
+            LogInfo("Connection %s sends too many requests; some are dropped\n",
+                    packet.systemAddress.ToString(true).c_str());
         }
         return;
     }
@@ -139,14 +138,12 @@ void ServerNetwork::Update(double frameTime) {
 }
 
 void ServerNetwork::OnConnectionAccepted(RakNet::Packet& /*packet*/) {
-    std::printf("A new connections has connected\n");
-    std::fflush(stdout);
+    LogInfo("A new connections has connected\n");
 }
 
 void ServerNetwork::OnNewIncomingConnection(RakNet::Packet& packet) {
     ++m_connectionCount;
-    std::printf("A new connection is incoming (%d)\n", m_connectionCount);
-    std::fflush(stdout);
+    LogInfo("A new connection is incoming (%d)\n", m_connectionCount);
     m_gameState->OnNewConnection(packet.guid);
     Broadcast(m_peer,
               protocol::ConnectionCountMessage{static_cast<std::uint32_t>(m_connectionCount), packet.guid});
@@ -155,8 +152,7 @@ void ServerNetwork::OnNewIncomingConnection(RakNet::Packet& packet) {
 
 void ServerNetwork::OnDisconnectionNotification(RakNet::Packet& packet) {
     --m_connectionCount;
-    std::printf("A client has disconnected (%d)\n", m_connectionCount);
-    std::fflush(stdout);
+    LogInfo("A client has disconnected (%d)\n", m_connectionCount);
     m_budget.Forget(packet.guid);
     m_gameState->RemovePlayer(packet.guid);
     Broadcast(m_peer,
@@ -165,8 +161,7 @@ void ServerNetwork::OnDisconnectionNotification(RakNet::Packet& packet) {
 
 void ServerNetwork::OnConnectionLost(RakNet::Packet& packet) {
     --m_connectionCount;
-    std::printf("A client lost the connection (%d)\n", m_connectionCount);
-    std::fflush(stdout);
+    LogInfo("A client lost the connection (%d)\n", m_connectionCount);
     m_budget.Forget(packet.guid);
     m_gameState->RemovePlayer(packet.guid);
 }

@@ -4,6 +4,7 @@
 
 #include "protocol/ClientMessages.h"
 #include "server/ServerNetwork.h"
+#include "shared/ConsoleLog.h"
 
 namespace {
 
@@ -60,8 +61,7 @@ void ServerNetwork::OnJoinGame(RakNet::Packet& packet) {
     if (!m_gameState || !Decode(packet, request)) {
         return;
     }
-    std::printf("Connection %s have choosen a character\n", packet.systemAddress.ToString(true).c_str());
-    std::fflush(stdout);
+    LogInfo("Connection %s have choosen a character\n", packet.systemAddress.ToString(true).c_str());
     m_gameState->AddPlayer(request.name, request.character, request.tool, request.teamRequest, packet.guid);
 }
 

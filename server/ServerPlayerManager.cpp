@@ -4,6 +4,7 @@
 
 #include "protocol/ServerConnectionMessages.h"
 #include "server/ServerSend.h"
+#include "shared/ConsoleLog.h"
 #include "shared/ModelLibrary.h"
 
 bool ServerPlayerManager::Initialize(RakNet::RakPeerInterface* peer, const LevelData& level) {
@@ -12,8 +13,7 @@ bool ServerPlayerManager::Initialize(RakNet::RakPeerInterface* peer, const Level
     m_players.clear();
     m_spawns.SetSpawnPoints(level.GetSpawnPoints());
     if (!m_spawns.HasSpawnPoints()) {
-        std::printf("Level has no spawn points: players start at the origin\n");
-        std::fflush(stdout);
+        LogInfo("Level has no spawn points: players start at the origin\n");
     }
     ModelLibrary& library = ModelLibrary::GetInstance();
     for (std::size_t i = 0; i < m_bodyBoxes.size(); ++i) {

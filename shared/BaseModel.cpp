@@ -7,6 +7,7 @@
 #include <span>
 #include <utility>
 
+#include "shared/ConsoleLog.h"
 #include "shared/ModelParser.h"
 
 namespace {
@@ -68,7 +69,7 @@ bool BaseModel::LoadModel(const std::string& path) {
     ModelFileData file;
     std::string error;
     if (!ReadWholeFile(path, bytes, error) || !ParseModelFile(std::span(bytes), file, error)) {
-        std::fprintf(stderr, "Model not loaded: %s: %s\n", path.c_str(), error.c_str());
+        LogProblem("Model not loaded: %s: %s\n", path.c_str(), error.c_str());
         return false;
     }
     bytes = {};  // the parsed copy is all that is needed from here on

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "shared/ConsoleLog.h"
 #include "shared/LevelEntity.h"
 
 namespace {
@@ -56,7 +57,7 @@ LevelData::LevelData(const std::string& path) {
         lines = TokenizeLevelText(text);
     }
     if (lines.empty()) {
-        std::fputs("Level not loaded\n", stdout);
+        LogInfo("Level not loaded\n");
         return;
     }
     Interpret(lines);

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "shared/ConsoleLog.h"
+
 namespace {
 
 // The names of the regular files in folder, sorted so that every run loads them in the same order.
@@ -42,7 +44,7 @@ bool ModelLibrary::LoadFolder(const BaseModel& prototype, const std::string& fol
     std::vector<std::string> names;
     std::string error;
     if (!ListModelFiles(folder, names, error)) {
-        std::fprintf(stderr, "Model folder not listed: %s: %s\n", folder.c_str(), error.c_str());
+        LogProblem("Model folder not listed: %s: %s\n", folder.c_str(), error.c_str());
         return false;
     }
     const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";

@@ -7,6 +7,7 @@
 #include "protocol/PositionEncoding.h"
 #include "protocol/ServerMessages.h"
 #include "raknet/MessageIdentifiers.h"
+#include "shared/ConsoleLog.h"
 #include "tools/bots/Steering.h"
 
 using namespace RakNet;
@@ -106,7 +107,7 @@ void BotSession::LoadLevel(const std::string& path) {
     std::string error;
     m_map = ArenaMap::Load(path, error);
     if (!error.empty()) {
-        std::fprintf(stderr, "%s: %s\n", m_setup.name.c_str(), error.c_str());
+        LogProblem("%s: %s\n", m_setup.name.c_str(), error.c_str());
     }
 }
 
@@ -199,14 +200,14 @@ void BotSession::Handle(const unsigned char* data, unsigned int length, const Ra
             EnterLobby();
             return;
         case ID_CONNECTION_ATTEMPT_FAILED:
-            std::fprintf(stderr, "%s: connection to the server failed\n", m_setup.name.c_str());
+            LogProblem("%s: connection to the server failed\n", m_setup.name.c_str());
             m_phase = Phase::Failed;
             return;
         case ID_DISCONNECTION_NOTIFICATION:
         case ID_CONNECTION_LOST:
-            std::fprintf(stderr, "%s: %s\n", m_setup.name.c_str(),
-                         id == ID_CONNECTION_LOST ? "connection to the server lost"
-                                                  : "the server closed the connection");
+            LogProblem("%s: %s\n", m_setup.name.c_str(),
+                       id == ID_CONNECTION_LOST ? "connection to the server lost"
+                                                : "the server closed the connection");
             m_phase = Phase::ServerGone;
             return;
         default:

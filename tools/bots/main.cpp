@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "shared/ConsoleLog.h"
 #include "tools/bots/BotOptions.h"
 #include "tools/bots/BotSession.h"
 
@@ -28,7 +29,7 @@ constexpr double kLingerSeconds = 3.0;
 
 void PrintStats(const BotSession& bot) {
     const BotStats& s = bot.Stats();
-    std::printf(
+    LogInfo(
         "STATS %s team=%d kills=%d deaths=%d serverKills=%d serverDeaths=%d notices=%d enemyKills=%d "
         "digest=%016llx rounds=%s matches=%s levels=%d abilities=%d rejections=%d respawns=%d dashes=%d "
         "inBytes=%.0f outBytes=%.0f transportInBytes=%.0f transportOutBytes=%.0f snapshots=%s\n",
@@ -70,12 +71,11 @@ int main(int argc, char** argv) {
         setup.startWhenLobbyHas = i == 0 ? options.count : 0;
         bots.push_back(std::make_unique<BotSession>(setup));
         if (!bots.back()->Connect(options.host, options.port)) {
-            std::fprintf(stderr, "Ombrin-bots: cannot connect to %s port %u\n", options.host.c_str(),
-                         options.port);
+            LogProblem("Ombrin-bots: cannot connect to %s port %u\n", options.host.c_str(), options.port);
             return 1;
         }
     }
-    bots.front()->onEvent = [](const std::string& line) { std::printf("%s\n", line.c_str()); };
+    bots.front()->onEvent = [](const std::string& line) { LogInfo("%s\n", line.c_str()); };
 
     using Clock = std::chrono::steady_clock;
     const auto started = Clock::now();
@@ -99,12 +99,12 @@ int main(int argc, char** argv) {
                 allThrough && bot->MatchesFinished() >= options.matches && bot->PlayingAfterNewLevel();
         }
         if (gone == bots.size()) {
-            std::printf("SERVER GONE\n");
+            LogInfo("SERVER GONE\n");
             status = 1;
             break;
         }
         if (allThrough && lingering < 0.0) {
-            std::printf("NEXT LEVEL JOINED\n");
+            LogInfo("NEXT LEVEL JOINED\n");
             lingering = 0.0;
         }
         if (lingering >= 0.0 && (lingering += dt) > kLingerSeconds) {
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
     }
     const auto lost = std::count_if(bots.begin(), bots.end(), [](const auto& bot) { return bot->IsGone(); });
     if (status == 0 && lost > 0) {
-        std::printf("BOTS LOST %td\n", lost);
+        LogInfo("BOTS LOST %td\n", lost);
         status = 1;
     }
     for (const auto& bot : bots) {
