@@ -1,6 +1,7 @@
 // Start-up, the message loop and shutdown of the client.
 #include "client/app/ClientApplication.h"
 
+#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -128,6 +129,13 @@ bool ClientApplication::Initialize() {
         sound->MuteAll(settings.mute);
     } else {
         DebugLog::Write("Sound Initialize failed.");
+        if (m_parts.sound) {
+            // The client runs silent on a sound system that does nothing; the player learns why on the
+            // console whatever the build.
+            const std::string reason = m_parts.sound->LastError();
+            DebugLog::Write(reason);
+            std::fprintf(stderr, "Sound Initialize failed. %s\n", reason.c_str());
+        }
     }
 
     m_currentState->Initialize();

@@ -31,6 +31,9 @@ void ClientApplication::Update() {
     SwitchState(m_currentState->Update(globals.deltaTime));
 
     if (m_parts.sound) {
+        if (m_parts.network) {
+            m_parts.network->PlayServerSounds(*m_parts.sound);
+        }
         m_parts.sound->Update();
     }
     m_cursor->Update();

@@ -28,6 +28,10 @@ void ClientNetworkSession::EnterState(GameState&, SoundSystem*, bool inLobby) {
     m_network.EnterState(inLobby);
 }
 
+void ClientNetworkSession::PlayServerSounds(SoundSystem& sound) {
+    m_sounds.Play(m_network, sound);
+}
+
 int ClientNetworkSession::AveragePing() const {
     return m_network.AveragePing();
 }

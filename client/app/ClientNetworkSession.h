@@ -3,6 +3,7 @@
 #pragma once
 
 #include "client/app/NetworkSession.h"
+#include "client/app/NetworkSounds.h"
 
 class ClientNetwork;
 
@@ -19,8 +20,10 @@ public:
     // Tells the network whether the lobby or the match is entered; it keeps no pointer to the state or the
     // sound system.
     void EnterState(GameState& state, SoundSystem* sound, bool inLobby) override;
+    void PlayServerSounds(SoundSystem& sound) override;
     int AveragePing() const override;
 
 private:
     ClientNetwork& m_network;
+    NetworkSounds m_sounds;
 };

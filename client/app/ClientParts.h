@@ -22,5 +22,5 @@ struct ClientParts {
 };
 
 // The SDL window, the menu, lobby and match states and the session, all on network, which the caller owns
-// and keeps beyond the parts; no sound system.
+// and keeps beyond the parts, and the sound system on OpenAL Soft with the data folder's sounds.
 ClientParts MakeGameParts(ClientNetwork& network, const ClientOptions& options = {});

@@ -6,6 +6,7 @@
 #include "client/app/MenuState.h"
 #include "client/app/PlayingState.h"
 #include "client/app/SdlWindowSystem.h"
+#include "client/ui/SoundManager.h"
 
 ClientParts MakeGameParts(ClientNetwork& network, const ClientOptions& options) {
     ClientParts parts;
@@ -15,6 +16,7 @@ ClientParts MakeGameParts(ClientNetwork& network, const ClientOptions& options) 
     menu.serverPort = options.serverPort;
     parts.menuState = std::make_unique<MenuState>(network, menu);
     parts.playingState = std::make_unique<PlayingState>(network);
+    parts.sound = std::make_unique<SoundManager>();
     parts.network = std::make_unique<ClientNetworkSession>(network);
     return parts;
 }

@@ -24,6 +24,9 @@ public:
     // The state just entered: its world and the sound system (null when silent) receive the server's
     // updates from now on. inLobby is true for the lobby.
     virtual void EnterState(GameState& state, SoundSystem* sound, bool inLobby) = 0;
+    // Plays the sounds the server asked for since the last frame; once per frame, in every state, after the
+    // current state's update and before DropUnreadEvents. A session without a server plays nothing.
+    virtual void PlayServerSounds(SoundSystem& sound) { (void)sound; }
     // The average round trip to the server in milliseconds, for the debug overlay; 0 while not connected.
     virtual int AveragePing() const { return 0; }
 };

@@ -1,5 +1,5 @@
 // A match. For now a state that keeps the level it was entered with and draws nothing; when the server is
-// lost it goes back to the main menu, which tells the player.
+// lost it goes back to the main menu, which tells the player. M mutes and unmutes the sound.
 #pragma once
 
 #include <string>

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "client/net/ClientNetwork.h"
+#include "shared/SoundNumbers.h"
 
 using namespace RakNet;
 
@@ -26,22 +27,22 @@ std::int32_t HitSound(std::int32_t ability) {
     switch (ability) {
         case 0:
         case 9:
-            return 11;
+            return SoundNumber(SoundId::ShurikenHit);
         case 2:
         case 6:
-            return 8;
+            return SoundNumber(SoundId::KatanaHit);
         case 3:
-            return 13;
+            return SoundNumber(SoundId::MegaShurikenHit);
         case 7:
         case 8:
-            return 7;
+            return SoundNumber(SoundId::WhipHit);
         case 10:
         case 13:
-            return 18;
+            return SoundNumber(SoundId::NaginataHit);
         case 11:
-            return 3;
+            return SoundNumber(SoundId::KunaiHit);
         case 14:
-            return 20;
+            return SoundNumber(SoundId::VolleyHit);
         default:
             return -1;
     }

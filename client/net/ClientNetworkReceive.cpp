@@ -7,6 +7,7 @@
 #include "client/net/ClientNetwork.h"
 #include "client/net/LevelPath.h"
 #include "raknet/MessageIdentifiers.h"
+#include "shared/SoundNumbers.h"
 
 using namespace RakNet;
 
@@ -135,7 +136,7 @@ bool ClientNetwork::HandleRoundMessage(BitStream& stream, MessageID id) {
             if (read(message)) {
                 countdownSeconds = message.secondsLeft;
                 if (message.secondsLeft >= 1 && message.secondsLeft <= 5) {
-                    events.soundEvents.Push(SoundEvent{30, {}});
+                    events.soundEvents.Push(SoundEvent{SoundNumber(SoundId::CountdownBeep), {}});
                 }
                 Log(std::to_string(message.secondsLeft) + ".");
             }
@@ -237,7 +238,7 @@ void ClientNetwork::RoundStarted() {
     events.volleys.Clear();
     events.flashBangs.Clear();
     runes.clear();
-    events.soundEvents.Push(SoundEvent{31, {}});
+    events.soundEvents.Push(SoundEvent{SoundNumber(SoundId::CountdownGong), {}});
     ForgetRuneLoops();
     Log("A new round has started!");
 }
@@ -259,6 +260,6 @@ void ClientNetwork::NewLevel(const std::string& levelPath) {
     m_ownPlaced = false;
     ForgetRuneLoops();
     SendPlayerListRequest(true);
-    events.soundEvents.Push(SoundEvent{31, {}});
+    events.soundEvents.Push(SoundEvent{SoundNumber(SoundId::CountdownGong), {}});
     Log("Starting a new match.");
 }

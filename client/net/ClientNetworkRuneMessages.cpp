@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "client/net/ClientNetwork.h"
+#include "shared/SoundNumbers.h"
 
 using namespace RakNet;
 
@@ -9,10 +10,14 @@ namespace {
 
 // Spawn sound and ambient loop of each rune type (heal, invisibility, shield).
 struct RuneSounds {
-    std::int32_t spawn;
-    std::int32_t loop;
+    SoundId spawn;
+    SoundId loop;
 };
-constexpr RuneSounds kRuneSounds[protocol::kRuneCount] = {{36, 35}, {39, 38}, {33, 32}};
+constexpr RuneSounds kRuneSounds[protocol::kRuneCount] = {
+    {SoundId::RuneHealSpawn, SoundId::RuneHeal},
+    {SoundId::RuneInvisibilitySpawn, SoundId::RuneInvisibility},
+    {SoundId::RuneShieldSpawn, SoundId::RuneShield},
+};
 constexpr std::size_t kMaxRunes = 32;
 
 bool ValidPlacement(const protocol::RunePlacement& rune) {
@@ -29,8 +34,8 @@ void ClientNetwork::AddRune(const protocol::RunePlacement& placement, bool withS
     runes.push_back(RuneRecord{placement.type, placement.position, true, withSounds});
     if (withSounds) {
         const RuneSounds& sounds = kRuneSounds[placement.type];
-        events.soundEvents.Push(SoundEvent{sounds.spawn, placement.position});
-        events.soundEvents.Push(SoundEvent{sounds.loop, placement.position});
+        events.soundEvents.Push(SoundEvent{SoundNumber(sounds.spawn), placement.position});
+        events.soundEvents.Push(SoundEvent{SoundNumber(sounds.loop), placement.position});
     }
 }
 

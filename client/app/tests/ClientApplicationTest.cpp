@@ -149,6 +149,10 @@ TEST_F(ClientStartupTest, WithoutASoundSystemStartUpLogsItAndGoesOn) {
         EXPECT_TRUE(application.Initialize());
         EXPECT_FALSE(application.StartupFailed());
         EXPECT_NE(std::find(m_log.begin(), m_log.end(), "Sound Initialize failed."), m_log.end());
+        if (!soundSystemMissing) {
+            EXPECT_NE(std::find(m_log.begin(), m_log.end(), RecordingSound::kFailure), m_log.end())
+                << "the sound system's reason follows";
+        }
         EXPECT_EQ(std::find(m_log.begin(), m_log.end(), "Sound initialized successfully."), m_log.end());
         EXPECT_EQ(recorded.menu->GetSoundSystem(), nullptr);
         EXPECT_EQ(recorded.playing->GetSoundSystem(), nullptr);

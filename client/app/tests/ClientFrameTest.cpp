@@ -216,5 +216,40 @@ TEST_F(ClientFrameTest, SwitchesRebuildTheTargetWithTheServersLevel) {
     EXPECT_EQ(cursorSizes, (Strings{"100.000000", "62.500000", "100.000000"}));
 }
 
+// The server's sounds are played in every state, before the events no reader took are dropped; a client that
+// has no sound system only drops them. A sound system that failed to start still takes them (and does
+// nothing).
+TEST_F(ClientFrameTest, EveryFramePlaysTheServersSoundsBeforeTheUnreadEventsGo) {
+    struct Case {
+        const char* name;
+        bool soundSystem;
+        bool starts;
+        Strings steps;
+    };
+    const Case cases[] = {
+        {"with sound", true, true, {"sounds", "drop", "sounds", "drop", "sounds", "drop"}},
+        {"sound failed to start", true, false, {"sounds", "drop", "sounds", "drop", "sounds", "drop"}},
+        {"no sound system", false, false, {"drop", "drop", "drop"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto window = std::make_unique<ScriptedWindow>(m_journal);
+        window->Frames(3).Quit();
+        RecordedParts recorded = MakeRecordedParts(m_journal, std::move(window));
+        if (c.soundSystem) {
+            recorded.parts.sound = std::make_unique<RecordingSound>(m_journal, c.starts);
+        }
+        auto network = std::make_unique<RecordingNetwork>(m_journal, "../Ombrin/Levels/Server.ZMDL");
+        RecordingNetwork* session = network.get();
+        recorded.parts.network = std::move(network);
+        recorded.menu->switches = {CHOOSE_STATE};
+        recorded.choose->switches = {PLAYING_STATE};
+        ClientApplication application(std::move(recorded.parts));
+        ASSERT_TRUE(application.Initialize());
+        application.Run();
+        EXPECT_EQ(session->eventSteps, c.steps);
+    }
+}
+
 }  // namespace
 }  // namespace ombrin::test

@@ -7,9 +7,13 @@
 #include <memory>
 
 #include "client/app/ChooseState.h"
+#include "client/app/ClientGlobals.h"
+#include "client/app/Input.h"
 #include "client/app/MenuState.h"
 #include "client/app/PlayingState.h"
 #include "client/app/QuitMessage.h"
+#include "client/app/VirtualKeys.h"
+#include "client/app/tests/RecordingParts.h"
 #include "client/app/tests/ScriptedWindow.h"
 #include "client/net/ClientNetwork.h"
 
@@ -66,6 +70,35 @@ TEST(GameStatesTest, EscapeInTheMenuPostsTheQuitMessage) {
     ASSERT_TRUE(window.PollEvent(events));
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0].type, WindowEvent::Type::Quit);
+}
+
+// M mutes and unmutes for the session; the saved setting is not touched.
+TEST(GameStatesTest, MInTheMatchSwitchesTheSoundOffAndOn) {
+    const auto journal = std::make_shared<Journal>();
+    RecordingSound sound(journal, true);
+    ClientNetwork network;
+    PlayingState match(network);
+    match.SetSoundSystem(&sound);
+    ASSERT_TRUE(match.Initialize("../Ombrin/Levels/Arena.ZMDL"));
+    Input& input = Input::GetInstance();
+    input.Initialize();
+    input.RegisterGameKeys();
+    ClientGlobals::GetInstance().soundEnabled = true;
+    const int m = VirtualKey::ForCharacter('m');
+    for (bool enabledAfter : {false, true}) {
+        input.HandleMessage(WindowEvent{WindowEvent::Type::KeyDown, m, 0, 0});
+        match.Update(0.016);
+        input.EndFrame();
+        EXPECT_EQ(journal->Entries().size(), enabledAfter ? 1u : 0u) << "nothing while the key is held";
+        input.HandleMessage(WindowEvent{WindowEvent::Type::KeyUp, m, 0, 0});
+        match.Update(0.016);
+        input.EndFrame();
+        EXPECT_EQ(ClientGlobals::GetInstance().soundEnabled, enabledAfter);
+        ASSERT_FALSE(journal->Entries().empty());
+        EXPECT_EQ(journal->Entries().back(), enabledAfter ? "sound.MuteAll 0" : "sound.MuteAll 1");
+    }
+    match.SetSoundSystem(nullptr);
+    Input::Shutdown();
 }
 
 }  // namespace
