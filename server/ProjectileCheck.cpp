@@ -8,20 +8,20 @@ namespace {
 
 struct KindEffects {
     protocol::AbilityId ability;
-    Sound hitSound;
+    SoundId hitSound;
 };
 
 // What a hit of a projectile of this kind is recorded as, and the sound of its impact.
 KindEffects EffectsOf(std::int32_t kind) {
     switch (static_cast<protocol::ProjectileKind>(kind)) {
         case protocol::ProjectileKind::Shuriken:
-            return {protocol::AbilityId::ShurikenAbility, Sound::ShurikenHitObjects};
+            return {protocol::AbilityId::ShurikenAbility, SoundId::ShurikenHitObjects};
         case protocol::ProjectileKind::MegaShuriken:
-            return {protocol::AbilityId::MegaShuriken, Sound::MegaShurikenHitObjects};
+            return {protocol::AbilityId::MegaShuriken, SoundId::MegaShurikenHitObjects};
         case protocol::ProjectileKind::Kunai:
             break;
     }
-    return {protocol::AbilityId::KunaiAbility, Sound::KunaiHitObjects};
+    return {protocol::AbilityId::KunaiAbility, SoundId::KunaiHitObjects};
 }
 
 }  // namespace

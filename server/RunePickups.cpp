@@ -46,19 +46,19 @@ void RuneManager::CheckPickups(ServerPlayerManager& players) {
         if (const std::optional<Float3> at = take(RuneType::Heal)) {
             players.StartHealing(player.guid);
             Broadcast(m_peer, protocol::HealRuneTakenMessage{player.guid});
-            PlaySound(m_peer, Sound::RuneHealPickup, *at);
+            PlaySound(m_peer, SoundId::RuneHealPickup, *at);
         }
         if (const std::optional<Float3> at = take(RuneType::Invisible)) {
             players.SetInvisible(player.guid);
             Broadcast(m_peer, protocol::InvisibilityRuneTakenMessage{player.guid});
             m_invisibilityTimer = kRuneEffectDuration;
-            PlaySound(m_peer, Sound::RuneInvisibilityPickup, *at);
+            PlaySound(m_peer, SoundId::RuneInvisibilityPickup, *at);
         }
         if (const std::optional<Float3> at = take(RuneType::Shield)) {
             players.SetShield(player.guid);
             Broadcast(m_peer, protocol::ShieldRuneTakenMessage{player.guid});
             m_shieldTimer = kRuneEffectDuration;
-            PlaySound(m_peer, Sound::RuneShieldPickup, *at);
+            PlaySound(m_peer, SoundId::RuneShieldPickup, *at);
         }
     }
 }

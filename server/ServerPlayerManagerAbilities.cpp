@@ -75,69 +75,69 @@ void ServerPlayerManager::CarryOutAbility(std::int32_t ability, float distance, 
     }
     const Float3 hand{p.x, p.y + kHandHeight, p.z};
     const Float3 handAhead{p.x + f.x, p.y + kHandHeight, p.z + f.z};
-    const auto sound = [&](Sound played) { PlaySound(m_peer, played, p); };
+    const auto sound = [&](SoundId played) { PlaySound(m_peer, played, p); };
 
     switch (id) {
         case AbilityId::ShurikenAbility:
-            sound(Sound::Throw);
+            sound(SoundId::ShurikenThrow);
             world.shurikens.AddShuriken(hand, f, team, guid, false);
             break;
         case AbilityId::Dash:
-            sound(Sound::DashWoosh);
+            sound(SoundId::DashWoosh);
             Dash(*this, world.collision, guid);
             break;
         case AbilityId::MeleeSwing:
-            sound(Sound::AirCut);
+            sound(SoundId::AirCut);
             MeleeSwing(*this, world.collision, guid, kSwordSwingDamage, ability);
             break;
         case AbilityId::MegaShuriken:
-            sound(Sound::Throw);
+            sound(SoundId::ShurikenThrow);
             world.shurikens.AddShuriken(handAhead, f, team, guid, true);
             break;
         case AbilityId::SmokeBombAbility:
-            sound(Sound::Throw);
-            sound(Sound::SmokeBomb);
+            sound(SoundId::ShurikenThrow);
+            sound(SoundId::SmokeBomb);
             world.smokeBombs.AddSmokeBomb(from, target);
             break;
         case AbilityId::SpikeAbility:
-            sound(Sound::Throw);
+            sound(SoundId::ShurikenThrow);
             world.spikeTraps.AddSpikeTrap(from, target, team, guid);
             break;
         case AbilityId::FanMelee:
-            sound(Sound::AirCut);
+            sound(SoundId::AirCut);
             MeleeSwing(*this, world.collision, guid, kLightSwingDamage, ability);
             break;
         case AbilityId::WhipPrimaryAttackAbility:
-            sound(Sound::Whip);
+            sound(SoundId::Whip);
             WhipLash(*this, world.collision, guid);
             break;
         case AbilityId::WhipSecondaryAttackAbility:
-            sound(Sound::WhipRotate);
+            sound(SoundId::WhipRotate);
             WhipSweep(*this, world.collision, guid);
             break;
         case AbilityId::FanBoomerangAbility:
-            sound(Sound::Throw);
+            sound(SoundId::ShurikenThrow);
             world.fans.AddFan(handAhead, f, guid);
             break;
         case AbilityId::NaginataSlash:
-            sound(Sound::Naginata);
+            sound(SoundId::Naginata);
             MeleeSwing(*this, world.collision, guid, kLightSwingDamage, ability);
             break;
         case AbilityId::KunaiAbility:
-            sound(Sound::KunaiThrow);
+            sound(SoundId::KunaiThrow);
             world.projectiles.AddProjectile(hand, f, team, guid);
             break;
         case AbilityId::StickyTrapAbility:
-            sound(Sound::Throw);
-            sound(Sound::Bubble);
+            sound(SoundId::ShurikenThrow);
+            sound(SoundId::Bubble);
             world.stickyTraps.AddStickyTrap(from, target, guid);
             break;
         case AbilityId::NaginataStab:
-            sound(Sound::NaginataSlash);
+            sound(SoundId::NaginataSlash);
             StartStab(*this, world.stabs, guid);
             break;
         case AbilityId::VolleyAbility:
-            sound(Sound::VolleyThrow);
+            sound(SoundId::VolleyThrow);
             world.volleys.AddVolley(from, target, team, guid);
             break;
         case AbilityId::FlashBangAbility:

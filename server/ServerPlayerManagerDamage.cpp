@@ -8,12 +8,12 @@
 namespace {
 
 // The Tessen ninja has the female voice.
-Sound DeathSound(const PlayerRecord& player) {
-    return player.character == 1 ? Sound::DeathFemale : Sound::DeathMale;
+SoundId DeathSound(const PlayerRecord& player) {
+    return player.character == 1 ? SoundId::DeathFemale : SoundId::DeathMale;
 }
 
-Sound HurtSound(const PlayerRecord& player) {
-    return player.character == 1 ? Sound::FemaleHurt : Sound::MaleHurt;
+SoundId HurtSound(const PlayerRecord& player) {
+    return player.character == 1 ? SoundId::FemaleHurt : SoundId::MaleHurt;
 }
 
 protocol::Vec3 ToVec3(const Float3& v) {

@@ -3,7 +3,6 @@
 #include "protocol/ServerCombatMessages.h"
 #include "server/ServerSend.h"
 
-void PlaySound(RakNet::RakPeerInterface* peer, Sound sound, const Float3& position) {
-    Broadcast(peer, protocol::PlaySoundMessage{static_cast<std::int32_t>(sound),
-                                               {position.x, position.y, position.z}});
+void PlaySound(RakNet::RakPeerInterface* peer, SoundId sound, const Float3& position) {
+    Broadcast(peer, protocol::PlaySoundMessage{SoundNumber(sound), {position.x, position.y, position.z}});
 }

@@ -9,7 +9,7 @@ void ShurikenManager::CheckCollisions(ServerPlayerManager& players, const Collis
     const std::vector<PlayerRecord> snapshot = players.GetPlayers();
     for (const ShurikenRecord& shuriken : GetObjects()) {
         const std::vector<CollisionBox> boxes = BoxesOf(shuriken);
-        const Sound sound = shuriken.mega ? Sound::MegaShurikenHitObjects : Sound::ShurikenHitObjects;
+        const SoundId sound = shuriken.mega ? SoundId::MegaShurikenHitObjects : SoundId::ShurikenHitObjects;
         const int victim = FirstEnemyTouched(players, snapshot, shuriken.owner, shuriken.ownerTeam, boxes);
         if (victim >= 0) {
             players.Damage(snapshot[static_cast<std::size_t>(victim)].guid,
