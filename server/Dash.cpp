@@ -4,10 +4,10 @@
 #include <array>
 
 #include "hitcalc/Intersections.h"
+#include "protocol/MessageSend.h"
 #include "protocol/ServerCombatMessages.h"
 #include "server/Enemies.h"
 #include "server/ServerPlayerManager.h"
-#include "server/ServerSend.h"
 #include "shared/collision/CollisionChecker.h"
 #include "shared/collision/HitcalcValues.h"
 
@@ -58,6 +58,6 @@ Float3 Dash(ServerPlayerManager& players, const CollisionChecker& collision,
     }
     const float travel = std::max(shortest, 0.0f) - kDashStopShort;
     const Float3 end{p.x + f.x * travel, p.y, p.z + f.z * travel};
-    SendTo(players.GetPeer(), protocol::DashTargetMessage{{end.x, end.y, end.z}}, dasher);
+    protocol::SendTo(players.GetPeer(), protocol::DashTargetMessage{{end.x, end.y, end.z}}, dasher);
     return end;
 }

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "protocol/MessageSend.h"
 #include "protocol/ServerProjectileMessages.h"
 #include "server/MovedBoxes.h"
 #include "server/ServerPlayerManager.h"
-#include "server/ServerSend.h"
 #include "shared/ModelLibrary.h"
 
 namespace {
@@ -51,11 +51,11 @@ bool FanManager::AddFan(const Float3& position, const Float3& direction, const R
     if (added == nullptr) {
         return false;
     }
-    Broadcast(m_peer, protocol::FanAddMessage{{position.x, position.y, position.z},
-                                              {direction.x, direction.y, direction.z},
-                                              added->id,
-                                              owner,
-                                              added->speed});
+    protocol::Broadcast(m_peer, protocol::FanAddMessage{{position.x, position.y, position.z},
+                                                        {direction.x, direction.y, direction.z},
+                                                        added->id,
+                                                        owner,
+                                                        added->speed});
     return true;
 }
 
@@ -69,7 +69,7 @@ void FanManager::Update(double frameTime, const ServerPlayerManager& players) {
             continue;
         }
         if (wasOutward) {
-            Broadcast(m_peer, protocol::FanReturningMessage{fan.id, fan.outwardTimeLeft});
+            protocol::Broadcast(m_peer, protocol::FanReturningMessage{fan.id, fan.outwardTimeLeft});
         }
         const int owner = players.FindPlayerIndex(fan.owner);
         if (owner >= 0) {
@@ -83,7 +83,7 @@ bool FanManager::RemoveObject(int id) {
     if (!m_objects.Remove(id)) {
         return false;
     }
-    Broadcast(m_peer, protocol::FanRemoveMessage{id});
+    protocol::Broadcast(m_peer, protocol::FanRemoveMessage{id});
     return true;
 }
 

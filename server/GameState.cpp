@@ -1,11 +1,11 @@
 #include "server/GameState.h"
 
+#include "protocol/MessageSend.h"
 #include "protocol/SendParameters.h"
 #include "protocol/ServerRoundMessages.h"
 #include "raknet/RakPeerInterface.h"
 #include "server/LevelList.h"
 #include "server/NaginataStab.h"
-#include "server/ServerSend.h"
 #include "server/SuddenDeathCheck.h"
 
 GameState::~GameState() {
@@ -146,7 +146,7 @@ void GameState::UpdateRoundClock(double dt) {
     m_roundClock.Advance(dt);
     if (m_roundClock.Minutes() >= kSuddenDeathMinutes && !m_suddenDeath) {
         m_suddenDeath = true;
-        Broadcast(m_peer, protocol::SuddenDeathMessage{true});
+        protocol::Broadcast(m_peer, protocol::SuddenDeathMessage{true});
     }
 }
 
@@ -165,7 +165,7 @@ void GameState::ResetRoundTimedState() {
     m_healRuneRespawned = false;
     m_roundClock.Reset();
     m_suddenDeathDelay = 0.0f;
-    Broadcast(m_peer, protocol::SuddenDeathMessage{false});
+    protocol::Broadcast(m_peer, protocol::SuddenDeathMessage{false});
 }
 
 void GameState::UpdateSuddenDeath(double dt) {
@@ -205,7 +205,7 @@ void GameState::ClearObjects() {
 
 void GameState::OnNewConnection(const RakNet::RakNetGUID& guid) {
     if (m_roundCountdownActive) {
-        SendTo(m_peer, protocol::RoundCountdownStartMessage{}, guid);
+        protocol::SendTo(m_peer, protocol::RoundCountdownStartMessage{}, guid);
     }
 }
 
@@ -221,16 +221,17 @@ bool GameState::AddPlayer(const std::string& name, std::int32_t character, std::
         return false;
     }
     m_playerManager->AddPlayer(name, character, tool, teamRequest, guid);
-    Broadcast(m_peer, protocol::SuddenDeathMessage{m_suddenDeath});
+    protocol::Broadcast(m_peer, protocol::SuddenDeathMessage{m_suddenDeath});
     return true;
 }
 
 void GameState::SendRoundTime(const RakNet::RakNetGUID& guid) const {
-    SendTo(m_peer, protocol::RoundTimeMessage{m_roundClock.Minutes(), m_roundClock.Seconds()}, guid);
+    protocol::SendTo(m_peer, protocol::RoundTimeMessage{m_roundClock.Minutes(), m_roundClock.Seconds()},
+                     guid);
 }
 
 void GameState::SendScores(const RakNet::RakNetGUID& guid) const {
-    SendTo(m_peer, m_roundWins.ToScores(), guid);
+    protocol::SendTo(m_peer, m_roundWins.ToScores(), guid);
 }
 
 void GameState::SetVisibleList(const RakNet::RakNetGUID& guid, const std::vector<std::uint8_t>& indices) {

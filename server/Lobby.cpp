@@ -1,6 +1,6 @@
 #include "server/Lobby.h"
 
-#include "server/ServerSend.h"
+#include "protocol/MessageSend.h"
 
 protocol::LobbyStateMessage Lobby::ToMessage() const {
     protocol::LobbyStateMessage message;
@@ -12,11 +12,11 @@ protocol::LobbyStateMessage Lobby::ToMessage() const {
 }
 
 void Lobby::Broadcast(RakNet::RakPeerInterface* peer) const {
-    ::Broadcast(peer, ToMessage());
+    protocol::Broadcast(peer, ToMessage());
 }
 
 void Lobby::SendStartGame(RakNet::RakPeerInterface* peer) const {
     for (const auto& [guid, entry] : m_entries) {
-        SendTo(peer, protocol::StartGameMessage{}, guid);
+        protocol::SendTo(peer, protocol::StartGameMessage{}, guid);
     }
 }

@@ -2,17 +2,17 @@
 
 #include <cmath>
 
+#include "protocol/MessageSend.h"
 #include "protocol/ServerCombatMessages.h"
 #include "server/AreaDamage.h"
 #include "server/Enemies.h"
 #include "server/ServerPlayerManager.h"
-#include "server/ServerSend.h"
 #include "shared/collision/CollisionChecker.h"
 #include "shared/collision/Overlaps.h"
 
 void StartStab(ServerPlayerManager& players, std::vector<ActiveStab>& stabs, const RakNet::RakNetGUID& guid) {
     stabs.push_back(ActiveStab{guid, 0.0f, true});
-    SendTo(players.GetPeer(), protocol::StabStartedMessage{guid}, guid);
+    protocol::SendTo(players.GetPeer(), protocol::StabStartedMessage{guid}, guid);
 }
 
 CollisionOBB StabBox(const Float3& position, const Float3& facing) {

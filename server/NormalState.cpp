@@ -1,8 +1,8 @@
 #include "server/NormalState.h"
 
+#include "protocol/MessageSend.h"
 #include "protocol/ServerRoundMessages.h"
 #include "server/RoundOutcome.h"
-#include "server/ServerSend.h"
 
 bool NormalState::Reset(int levelIndex) {
     const bool ok = GameState::Reset(levelIndex);
@@ -58,7 +58,7 @@ std::optional<double> NormalState::SecondsUntilTimerDue() const {
 
 void NormalState::StepCountdown(double dt) {
     if (const std::optional<int> second = m_countdown.Step(dt)) {
-        Broadcast(m_peer, protocol::CountdownSecondsMessage{*second});
+        protocol::Broadcast(m_peer, protocol::CountdownSecondsMessage{*second});
     }
 }
 
@@ -68,22 +68,22 @@ void NormalState::CheckRoundEnd() {
         return;
     }
     m_roundWins.Add(*winner);
-    Broadcast(m_peer, protocol::RoundWonMessage{*winner});
+    protocol::Broadcast(m_peer, protocol::RoundWonMessage{*winner});
     ++m_currentRound;
     if (m_currentRound <= m_roundsPerMatch && !m_roundWins.AnyAbove(m_roundsPerMatch / 2)) {
         m_roundCountdownActive = true;
         m_countdown.Start(m_roundCountdownLength);
-        Broadcast(m_peer, protocol::RoundCountdownStartMessage{});
+        protocol::Broadcast(m_peer, protocol::RoundCountdownStartMessage{});
         return;
     }
-    Broadcast(m_peer, protocol::MatchWonMessage{m_roundWins.Leader()});
+    protocol::Broadcast(m_peer, protocol::MatchWonMessage{m_roundWins.Leader()});
     m_matchOver = true;
     m_countdown.Start(m_matchCountdownLength);
 }
 
 void NormalState::StartRound() {
     m_roundCountdownActive = false;
-    Broadcast(m_peer, protocol::RoundStartedMessage{});
+    protocol::Broadcast(m_peer, protocol::RoundStartedMessage{});
     // Every player stands on a spawn point of its team with full health, also those who joined during the
     // countdown.
     m_playerManager->ClearSpawnAssignments();
@@ -101,5 +101,5 @@ void NormalState::NextLevel() {
     Shutdown();
     const int next = m_levelIndex + 1 < static_cast<int>(m_levelList.size()) ? m_levelIndex + 1 : 0;
     Reset(next);
-    Broadcast(m_peer, protocol::NewLevelMessage{GetCurrentLevelPath()});
+    protocol::Broadcast(m_peer, protocol::NewLevelMessage{GetCurrentLevelPath()});
 }

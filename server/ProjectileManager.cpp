@@ -1,8 +1,8 @@
 #include "server/ProjectileManager.h"
 
+#include "protocol/MessageSend.h"
 #include "protocol/ServerProjectileMessages.h"
 #include "server/MovedBoxes.h"
-#include "server/ServerSend.h"
 #include "shared/ModelLibrary.h"
 
 bool ProjectileManager::Initialize(RakNet::RakPeerInterface* peer) {
@@ -42,12 +42,12 @@ bool ProjectileManager::AddProjectile(const Float3& start, const Float3& directi
     if (added == nullptr) {
         return false;
     }
-    Broadcast(m_peer, protocol::ProjectileAddMessage{{start.x, start.y, start.z},
-                                                     {direction.x, direction.y, direction.z},
-                                                     kind,
-                                                     added->id,
-                                                     owner,
-                                                     added->speed});
+    protocol::Broadcast(m_peer, protocol::ProjectileAddMessage{{start.x, start.y, start.z},
+                                                               {direction.x, direction.y, direction.z},
+                                                               kind,
+                                                               added->id,
+                                                               owner,
+                                                               added->speed});
     return true;
 }
 
@@ -61,7 +61,7 @@ bool ProjectileManager::RemoveObject(int id) {
     if (!m_objects.Remove(id)) {
         return false;
     }
-    Broadcast(m_peer, protocol::ProjectileRemoveMessage{id});
+    protocol::Broadcast(m_peer, protocol::ProjectileRemoveMessage{id});
     return true;
 }
 

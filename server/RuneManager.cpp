@@ -1,9 +1,9 @@
 #include "server/RuneManager.h"
 
+#include "protocol/MessageSend.h"
 #include "protocol/ServerRuneMessages.h"
 #include "server/MovedBoxes.h"
 #include "server/ServerPlayerManager.h"
-#include "server/ServerSend.h"
 #include "shared/ModelLibrary.h"
 
 namespace {
@@ -74,12 +74,12 @@ void RuneManager::BroadcastSpawn() const {
         }
     }
     if (complete) {
-        Broadcast(m_peer, all);
+        protocol::Broadcast(m_peer, all);
         return;
     }
     for (std::size_t i = 0; i < m_slots.size(); ++i) {
         if (m_slots[i].rune) {
-            Broadcast(m_peer, protocol::HealRuneRespawnedMessage{all.runes[i]});
+            protocol::Broadcast(m_peer, protocol::HealRuneRespawnedMessage{all.runes[i]});
         }
     }
 }
@@ -90,7 +90,7 @@ void RuneManager::RespawnHealRune() {
         return;
     }
     heal.available = true;
-    Broadcast(m_peer, protocol::HealRuneRespawnedMessage{Placement(RuneType::Heal, *heal.rune)});
+    protocol::Broadcast(m_peer, protocol::HealRuneRespawnedMessage{Placement(RuneType::Heal, *heal.rune)});
 }
 
 void RuneManager::ResetRunes(ServerPlayerManager& players) {
@@ -100,7 +100,7 @@ void RuneManager::ResetRunes(ServerPlayerManager& players) {
     m_shieldEndSent = true;
     m_invisibilityEndSent = true;
     const auto removed = [this](RuneType type) {
-        Broadcast(m_peer, protocol::RuneRemovedMessage{static_cast<std::int32_t>(type)});
+        protocol::Broadcast(m_peer, protocol::RuneRemovedMessage{static_cast<std::int32_t>(type)});
     };
     removed(RuneType::Heal);
     removed(RuneType::Invisible);
@@ -133,12 +133,12 @@ void RuneManager::UpdateTimers(double frameTime, ServerPlayerManager& players) {
 }
 
 void RuneManager::SendInvisibilityEnded(ServerPlayerManager& players) const {
-    Broadcast(m_peer, protocol::InvisibilityEndedMessage{});
+    protocol::Broadcast(m_peer, protocol::InvisibilityEndedMessage{});
     players.ClearInvisibility();
 }
 
 void RuneManager::SendShieldEnded(ServerPlayerManager& players) const {
-    Broadcast(m_peer, protocol::ShieldEndedMessage{});
+    protocol::Broadcast(m_peer, protocol::ShieldEndedMessage{});
     players.ClearShields();
 }
 
@@ -151,5 +151,5 @@ void RuneManager::SendRuneState(const RakNet::RakNetGUID& guid) const {
             state.runes[i].rune = Placement(kRuneTypes[i], *m_slots[i].rune);
         }
     }
-    SendTo(m_peer, state, guid);
+    protocol::SendTo(m_peer, state, guid);
 }

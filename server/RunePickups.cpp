@@ -1,8 +1,8 @@
 // RuneManager: players taking the runes.
+#include "protocol/MessageSend.h"
 #include "protocol/ServerRuneMessages.h"
 #include "server/RuneManager.h"
 #include "server/ServerPlayerManager.h"
-#include "server/ServerSend.h"
 #include "server/ServerSound.h"
 #include "shared/collision/Overlaps.h"
 
@@ -45,18 +45,18 @@ void RuneManager::CheckPickups(ServerPlayerManager& players) {
         };
         if (const std::optional<Float3> at = take(RuneType::Heal)) {
             players.StartHealing(player.guid);
-            Broadcast(m_peer, protocol::HealRuneTakenMessage{player.guid});
+            protocol::Broadcast(m_peer, protocol::HealRuneTakenMessage{player.guid});
             PlaySound(m_peer, SoundId::RuneHealPickup, *at);
         }
         if (const std::optional<Float3> at = take(RuneType::Invisible)) {
             players.SetInvisible(player.guid);
-            Broadcast(m_peer, protocol::InvisibilityRuneTakenMessage{player.guid});
+            protocol::Broadcast(m_peer, protocol::InvisibilityRuneTakenMessage{player.guid});
             m_invisibilityTimer = kRuneEffectDuration;
             PlaySound(m_peer, SoundId::RuneInvisibilityPickup, *at);
         }
         if (const std::optional<Float3> at = take(RuneType::Shield)) {
             players.SetShield(player.guid);
-            Broadcast(m_peer, protocol::ShieldRuneTakenMessage{player.guid});
+            protocol::Broadcast(m_peer, protocol::ShieldRuneTakenMessage{player.guid});
             m_shieldTimer = kRuneEffectDuration;
             PlaySound(m_peer, SoundId::RuneShieldPickup, *at);
         }

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "protocol/MessageSend.h"
 #include "protocol/ServerConnectionMessages.h"
 #include "raknet/MessageIdentifiers.h"
 #include "server/LevelList.h"
 #include "server/NormalState.h"
-#include "server/ServerSend.h"
 #include "shared/BaseModel.h"
 #include "shared/ConsoleLog.h"
 #include "shared/ModelLibrary.h"
@@ -145,9 +145,9 @@ void ServerNetwork::OnNewIncomingConnection(RakNet::Packet& packet) {
     ++m_connectionCount;
     LogInfo("A new connection is incoming (%d)\n", m_connectionCount);
     m_gameState->OnNewConnection(packet.guid);
-    Broadcast(m_peer,
-              protocol::ConnectionCountMessage{static_cast<std::uint32_t>(m_connectionCount), packet.guid});
-    SendTo(m_peer, protocol::LevelNameMessage{m_gameState->GetCurrentLevelPath()}, packet.guid);
+    protocol::Broadcast(
+        m_peer, protocol::ConnectionCountMessage{static_cast<std::uint32_t>(m_connectionCount), packet.guid});
+    protocol::SendTo(m_peer, protocol::LevelNameMessage{m_gameState->GetCurrentLevelPath()}, packet.guid);
 }
 
 void ServerNetwork::OnDisconnectionNotification(RakNet::Packet& packet) {
@@ -155,8 +155,8 @@ void ServerNetwork::OnDisconnectionNotification(RakNet::Packet& packet) {
     LogInfo("A client has disconnected (%d)\n", m_connectionCount);
     m_budget.Forget(packet.guid);
     m_gameState->RemovePlayer(packet.guid);
-    Broadcast(m_peer,
-              protocol::ConnectionCountMessage{static_cast<std::uint32_t>(m_connectionCount), packet.guid});
+    protocol::Broadcast(
+        m_peer, protocol::ConnectionCountMessage{static_cast<std::uint32_t>(m_connectionCount), packet.guid});
 }
 
 void ServerNetwork::OnConnectionLost(RakNet::Packet& packet) {

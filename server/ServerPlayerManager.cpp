@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "protocol/MessageSend.h"
 #include "protocol/ServerConnectionMessages.h"
-#include "server/ServerSend.h"
 #include "shared/ConsoleLog.h"
 #include "shared/ModelLibrary.h"
 
@@ -69,15 +69,16 @@ void ServerPlayerManager::AddPlayer(const std::string& name, std::int32_t charac
     m_players.push_back(player);
 
     BroadcastPlayerList();
-    Broadcast(m_peer, protocol::PlayerJoinedLeftMessage{player.name, player.team});
+    protocol::Broadcast(m_peer, protocol::PlayerJoinedLeftMessage{player.name, player.team});
 }
 
 void ServerPlayerManager::RemovePlayer(const RakNet::RakNetGUID& guid) {
     const int index = FindPlayerIndex(guid);
     if (index >= 0) {
         const auto position = m_players.begin() + index;
-        Broadcast(m_peer, protocol::PlayerJoinedLeftMessage{
-                              position->name, static_cast<std::int32_t>(protocol::JoinedLeftKind::Left)});
+        protocol::Broadcast(m_peer,
+                            protocol::PlayerJoinedLeftMessage{
+                                position->name, static_cast<std::int32_t>(protocol::JoinedLeftKind::Left)});
         m_spawns.Release(guid);
         m_players.erase(position);
         BroadcastPlayerList();

@@ -3,6 +3,7 @@
 // NaginataStab); the others create an object in its manager, which moves and tests it every frame.
 #include <cmath>
 
+#include "protocol/MessageSend.h"
 #include "protocol/ServerCombatMessages.h"
 #include "protocol/ServerThrownMessages.h"
 #include "server/Dash.h"
@@ -11,7 +12,6 @@
 #include "server/NaginataStab.h"
 #include "server/ProjectileManager.h"
 #include "server/ServerPlayerManager.h"
-#include "server/ServerSend.h"
 #include "server/ServerSound.h"
 #include "server/ShurikenManager.h"
 #include "server/SmokeBombManager.h"
@@ -54,7 +54,7 @@ void ServerPlayerManager::UseAbility(std::int32_t ability, float distance, const
     if (std::isfinite(distance)) {
         CarryOutAbility(ability, distance, m_players[static_cast<std::size_t>(index)], world);
     }
-    SendTo(m_peer, protocol::UseAbilityAck{ability}, guid);
+    protocol::SendTo(m_peer, protocol::UseAbilityAck{ability}, guid);
 }
 
 void ServerPlayerManager::CarryOutAbility(std::int32_t ability, float distance, const PlayerRecord& user,
@@ -142,7 +142,7 @@ void ServerPlayerManager::CarryOutAbility(std::int32_t ability, float distance, 
             break;
         case AbilityId::FlashBangAbility:
             // The clients show it; the server keeps nothing.
-            Broadcast(m_peer, protocol::FlashBangMessage{{from.x, from.z}, {target.x, target.z}});
+            protocol::Broadcast(m_peer, protocol::FlashBangMessage{{from.x, from.z}, {target.x, target.z}});
             break;
         case AbilityId::SuddenDeath:
             break;

@@ -1,8 +1,8 @@
 // ServerPlayerManager: the roster and the periodic position and visibility broadcasts.
+#include "protocol/MessageSend.h"
 #include "protocol/ServerConnectionMessages.h"
 #include "protocol/ServerMovementMessages.h"
 #include "server/ServerPlayerManager.h"
-#include "server/ServerSend.h"
 
 namespace {
 
@@ -34,14 +34,14 @@ void ServerPlayerManager::BroadcastPlayerList() const {
     for (const PlayerRecord& player : m_players) {
         message.players.push_back(ToListEntry(player));
     }
-    Broadcast(m_peer, message);
+    protocol::Broadcast(m_peer, message);
 }
 
 void ServerPlayerManager::BroadcastPositions() const {
     for (const PlayerRecord& player : m_players) {
-        Broadcast(m_peer, protocol::EncodePositionUpdate(static_cast<std::uint8_t>(player.playerIndex),
-                                                         player.position.x, player.position.z,
-                                                         player.direction.x, player.direction.z));
+        protocol::Broadcast(m_peer, protocol::EncodePositionUpdate(
+                                        static_cast<std::uint8_t>(player.playerIndex), player.position.x,
+                                        player.position.z, player.direction.x, player.direction.z));
     }
 }
 
@@ -53,7 +53,7 @@ void ServerPlayerManager::BroadcastVisibility() const {
         if (found != merged.end()) {
             message.playerIndices = found->second;
         }
-        SendTo(m_peer, message, player.guid);
+        protocol::SendTo(m_peer, message, player.guid);
     }
 }
 

@@ -1,8 +1,8 @@
 // ServerPlayerManager: damage, deaths, kills and the feedback of a hit.
+#include "protocol/MessageSend.h"
 #include "protocol/ServerCombatMessages.h"
 #include "protocol/ServerRuneMessages.h"
 #include "server/ServerPlayerManager.h"
-#include "server/ServerSend.h"
 #include "server/ServerSound.h"
 
 namespace {
@@ -37,15 +37,15 @@ void ServerPlayerManager::Damage(const RakNet::RakNetGUID& victim, float amount,
     }
     if (player->healing) {
         player->healing = false;
-        Broadcast(m_peer, protocol::HealingStateMessage{victim, false});
+        protocol::Broadcast(m_peer, protocol::HealingStateMessage{victim, false});
     }
 
     if (player->shield > 0.0f) {
         player->shield = 0.0f;
-        Broadcast(m_peer, protocol::ShieldValueMessage{victim, 0.0f});
+        protocol::Broadcast(m_peer, protocol::ShieldValueMessage{victim, 0.0f});
         // No health message follows, which would end the invisibility on the clients: they are told.
         if (wasInvisible) {
-            Broadcast(m_peer, protocol::InvisibilityEndedMessage{});
+            protocol::Broadcast(m_peer, protocol::InvisibilityEndedMessage{});
             ClearInvisibility();
         }
     } else {
@@ -57,23 +57,24 @@ void ServerPlayerManager::Damage(const RakNet::RakNetGUID& victim, float amount,
             PlaySound(m_peer, DeathSound(*player), player->position);
             // A killer who has left counts nothing.
             if (PlayerRecord* killer = FindPlayer(attacker)) {
-                Broadcast(m_peer, protocol::KillNoticeMessage{victim, attacker, ability});
+                protocol::Broadcast(m_peer, protocol::KillNoticeMessage{victim, attacker, ability});
                 if (killer != player) {
                     ++killer->kills;
                 }
                 ++player->deaths;
-                Broadcast(m_peer,
-                          protocol::KillStatsMessage{victim, attacker, player->deaths, killer->kills});
+                protocol::Broadcast(
+                    m_peer, protocol::KillStatsMessage{victim, attacker, player->deaths, killer->kills});
             }
         }
         // Sent unclamped: health may be below 0.
-        Broadcast(m_peer, protocol::PlayerHealthMessage{victim, player->health, player->alive}, {},
-                  protocol::PlayerHealthSendParameters(player->health, false));
+        protocol::Broadcast(m_peer, protocol::PlayerHealthMessage{victim, player->health, player->alive}, {},
+                            protocol::PlayerHealthSendParameters(player->health, false));
     }
 
     if (!noFeedback) {
-        SendTo(m_peer, protocol::DamageDealtMessage{attacker, amount, ToVec3(player->position)}, attacker);
-        Broadcast(m_peer, protocol::HitEffectMessage{ability, ToVec3(player->position)});
+        protocol::SendTo(m_peer, protocol::DamageDealtMessage{attacker, amount, ToVec3(player->position)},
+                         attacker);
+        protocol::Broadcast(m_peer, protocol::HitEffectMessage{ability, ToVec3(player->position)});
         PlaySound(m_peer, HurtSound(*player), player->position);
     }
 }

@@ -1,11 +1,11 @@
 // ServerPlayerManager: reported movement, the animation relay and the round-start reset of each player.
 #include <cmath>
 
+#include "protocol/MessageSend.h"
 #include "protocol/ServerCombatMessages.h"
 #include "protocol/ServerMovementMessages.h"
 #include "protocol/ServerRuneMessages.h"
 #include "server/ServerPlayerManager.h"
-#include "server/ServerSend.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ void ServerPlayerManager::SetPosition(const RakNet::RakNetGUID& guid, float x, f
     // A NaN passes every "too far" comparison as false, so it is refused before that test: stored, it
     // would make every later comparison false too and let any jump through.
     if (!AllFinite(x, y, z) || JumpsTooFar(player->position, x, y, z)) {
-        SendTo(m_peer, protocol::PositionRejectedMessage{}, guid);
+        protocol::SendTo(m_peer, protocol::PositionRejectedMessage{}, guid);
         return;
     }
     player->position = Float3{x, y, z};
@@ -51,9 +51,9 @@ void ServerPlayerManager::Respawn(const RakNet::RakNetGUID& guid) {
     const Float3 spawn = ChooseSpawnPoint(guid, team);
     PlayerRecord& player = m_players[static_cast<std::size_t>(index)];
     player.position = spawn;
-    SendTo(m_peer, protocol::RespawnPositionMessage{{spawn.x, spawn.y, spawn.z}}, guid);
+    protocol::SendTo(m_peer, protocol::RespawnPositionMessage{{spawn.x, spawn.y, spawn.z}}, guid);
     player.healing = false;
-    Broadcast(m_peer, protocol::HealingStateMessage{guid, false});
+    protocol::Broadcast(m_peer, protocol::HealingStateMessage{guid, false});
 }
 
 void ServerPlayerManager::Revive(const RakNet::RakNetGUID& guid) {
@@ -64,12 +64,12 @@ void ServerPlayerManager::Revive(const RakNet::RakNetGUID& guid) {
     player->health = player->maxHealth;
     player->alive = true;
     player->areaDamage = 0.0f;
-    Broadcast(m_peer, protocol::PlayerHealthMessage{guid, player->health, player->alive}, {},
-              protocol::PlayerHealthSendParameters(player->health, true));
+    protocol::Broadcast(m_peer, protocol::PlayerHealthMessage{guid, player->health, player->alive}, {},
+                        protocol::PlayerHealthSendParameters(player->health, true));
 }
 
 void ServerPlayerManager::RelayAnimation(const RakNet::RakNetGUID& guid, std::int32_t animation) const {
     if (IsPlayer(guid)) {
-        Broadcast(m_peer, protocol::AnimationRelayMessage{guid, animation}, guid);
+        protocol::Broadcast(m_peer, protocol::AnimationRelayMessage{guid, animation}, guid);
     }
 }

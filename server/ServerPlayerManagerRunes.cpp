@@ -1,8 +1,8 @@
 // ServerPlayerManager: the effects of the runes on the players (healing over time, invisibility, shield).
+#include "protocol/MessageSend.h"
 #include "protocol/ServerCombatMessages.h"
 #include "protocol/ServerRuneMessages.h"
 #include "server/ServerPlayerManager.h"
-#include "server/ServerSend.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ void ServerPlayerManager::StartHealing(const RakNet::RakNetGUID& guid) {
     if (PlayerRecord* player = FindPlayer(guid)) {
         player->healAmount = kHealPerTick;
         player->healing = true;
-        Broadcast(m_peer, protocol::HealingStateMessage{guid, true});
+        protocol::Broadcast(m_peer, protocol::HealingStateMessage{guid, true});
     }
 }
 
@@ -45,10 +45,10 @@ void ServerPlayerManager::HealTick() {
             player.health = player.maxHealth;
             player.healAmount = 0.0f;
             player.healing = false;
-            Broadcast(m_peer, protocol::HealingStateMessage{player.guid, false});
+            protocol::Broadcast(m_peer, protocol::HealingStateMessage{player.guid, false});
         }
-        Broadcast(m_peer, protocol::PlayerHealthMessage{player.guid, player.health, player.alive}, {},
-                  protocol::PlayerHealthSendParameters(player.health, false));
+        protocol::Broadcast(m_peer, protocol::PlayerHealthMessage{player.guid, player.health, player.alive},
+                            {}, protocol::PlayerHealthSendParameters(player.health, false));
         m_timers.ConsumeHealTick();
     }
 }
@@ -59,7 +59,7 @@ void ServerPlayerManager::ClearRuneEffects() {
         player.invisible = false;
         player.healing = false;
         player.healAmount = 0.0f;
-        Broadcast(m_peer, protocol::HealingStateMessage{player.guid, false});
+        protocol::Broadcast(m_peer, protocol::HealingStateMessage{player.guid, false});
     }
 }
 

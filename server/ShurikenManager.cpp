@@ -1,8 +1,8 @@
 #include "server/ShurikenManager.h"
 
+#include "protocol/MessageSend.h"
 #include "protocol/ServerProjectileMessages.h"
 #include "server/MovedBoxes.h"
-#include "server/ServerSend.h"
 #include "shared/ModelLibrary.h"
 
 bool ShurikenManager::Initialize(RakNet::RakPeerInterface* peer) {
@@ -32,12 +32,12 @@ bool ShurikenManager::AddShuriken(const Float3& start, const Float3& direction, 
     if (added == nullptr) {
         return false;
     }
-    Broadcast(m_peer, protocol::ShurikenAddMessage{{start.x, start.y, start.z},
-                                                   {direction.x, direction.y, direction.z},
-                                                   added->id,
-                                                   owner,
-                                                   added->speed,
-                                                   mega});
+    protocol::Broadcast(m_peer, protocol::ShurikenAddMessage{{start.x, start.y, start.z},
+                                                             {direction.x, direction.y, direction.z},
+                                                             added->id,
+                                                             owner,
+                                                             added->speed,
+                                                             mega});
     return true;
 }
 
@@ -51,7 +51,7 @@ bool ShurikenManager::RemoveObject(int id) {
     if (!m_objects.Remove(id)) {
         return false;
     }
-    Broadcast(m_peer, protocol::ShurikenRemoveMessage{id});
+    protocol::Broadcast(m_peer, protocol::ShurikenRemoveMessage{id});
     return true;
 }
 

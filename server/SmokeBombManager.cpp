@@ -1,8 +1,8 @@
 #include "server/SmokeBombManager.h"
 
+#include "protocol/MessageSend.h"
 #include "protocol/ServerThrownMessages.h"
 #include "server/FlightTime.h"
-#include "server/ServerSend.h"
 
 bool SmokeBombManager::Initialize(RakNet::RakPeerInterface* peer) {
     m_peer = peer;
@@ -20,8 +20,8 @@ bool SmokeBombManager::AddSmokeBomb(const GroundPoint& start, const GroundPoint&
     if (added == nullptr) {
         return false;
     }
-    Broadcast(m_peer,
-              protocol::SmokeBombAddMessage{added->id, {start.x, start.z}, {target.x, target.z}, lifetime});
+    protocol::Broadcast(
+        m_peer, protocol::SmokeBombAddMessage{added->id, {start.x, start.z}, {target.x, target.z}, lifetime});
     return true;
 }
 
@@ -35,6 +35,6 @@ bool SmokeBombManager::RemoveObject(int id) {
     if (!m_objects.Remove(id)) {
         return false;
     }
-    Broadcast(m_peer, protocol::SmokeBombRemoveMessage{id});
+    protocol::Broadcast(m_peer, protocol::SmokeBombRemoveMessage{id});
     return true;
 }

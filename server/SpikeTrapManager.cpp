@@ -1,12 +1,12 @@
 #include "server/SpikeTrapManager.h"
 
 #include "hitcalc/Intersections.h"
+#include "protocol/MessageSend.h"
 #include "protocol/ServerThrownMessages.h"
 #include "server/AreaDamage.h"
 #include "server/Enemies.h"
 #include "server/FlightTime.h"
 #include "server/ServerPlayerManager.h"
-#include "server/ServerSend.h"
 #include "shared/collision/HitcalcValues.h"
 
 bool SpikeTrapManager::Initialize(RakNet::RakPeerInterface* peer) {
@@ -28,8 +28,9 @@ bool SpikeTrapManager::AddSpikeTrap(const GroundPoint& start, const GroundPoint&
     if (added == nullptr) {
         return false;
     }
-    Broadcast(m_peer, protocol::SpikeTrapAddMessage{
-                          added->id, {start.x, start.z}, {target.x, target.z}, lifetime, owner, ownerTeam});
+    protocol::Broadcast(m_peer,
+                        protocol::SpikeTrapAddMessage{
+                            added->id, {start.x, start.z}, {target.x, target.z}, lifetime, owner, ownerTeam});
     return true;
 }
 
@@ -43,7 +44,7 @@ bool SpikeTrapManager::RemoveObject(int id) {
     if (!m_objects.Remove(id)) {
         return false;
     }
-    Broadcast(m_peer, protocol::SpikeTrapRemoveMessage{id});
+    protocol::Broadcast(m_peer, protocol::SpikeTrapRemoveMessage{id});
     return true;
 }
 

@@ -1,8 +1,8 @@
 #include "server/StickyTrapManager.h"
 
+#include "protocol/MessageSend.h"
 #include "protocol/ServerThrownMessages.h"
 #include "server/FlightTime.h"
-#include "server/ServerSend.h"
 
 bool StickyTrapManager::Initialize(RakNet::RakPeerInterface* peer) {
     m_peer = peer;
@@ -23,8 +23,8 @@ bool StickyTrapManager::AddStickyTrap(const GroundPoint& start, const GroundPoin
     if (added == nullptr) {
         return false;
     }
-    Broadcast(m_peer, protocol::StickyTrapAddMessage{
-                          added->id, {start.x, start.z}, {target.x, target.z}, lifetime, owner});
+    protocol::Broadcast(m_peer, protocol::StickyTrapAddMessage{
+                                    added->id, {start.x, start.z}, {target.x, target.z}, lifetime, owner});
     return true;
 }
 
@@ -38,6 +38,6 @@ bool StickyTrapManager::RemoveObject(int id) {
     if (!m_objects.Remove(id)) {
         return false;
     }
-    Broadcast(m_peer, protocol::StickyTrapRemoveMessage{id});
+    protocol::Broadcast(m_peer, protocol::StickyTrapRemoveMessage{id});
     return true;
 }

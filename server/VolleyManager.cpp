@@ -1,11 +1,11 @@
 #include "server/VolleyManager.h"
 
 #include "hitcalc/Intersections.h"
+#include "protocol/MessageSend.h"
 #include "protocol/ServerCombatMessages.h"
 #include "protocol/ServerThrownMessages.h"
 #include "server/Enemies.h"
 #include "server/ServerPlayerManager.h"
-#include "server/ServerSend.h"
 #include "shared/collision/HitcalcValues.h"
 
 bool VolleyManager::Initialize(RakNet::RakPeerInterface* peer) {
@@ -25,7 +25,8 @@ bool VolleyManager::AddVolley(const GroundPoint& start, const GroundPoint& targe
     if (added == nullptr) {
         return false;
     }
-    Broadcast(m_peer, protocol::VolleyAddMessage{added->id, {start.x, start.z}, {target.x, target.z}, owner});
+    protocol::Broadcast(
+        m_peer, protocol::VolleyAddMessage{added->id, {start.x, start.z}, {target.x, target.z}, owner});
     return true;
 }
 
@@ -64,9 +65,9 @@ void VolleyManager::CheckCollisions(ServerPlayerManager& players) {
                                static_cast<std::int32_t>(protocol::AbilityId::VolleyAbility), false);
             }
         }
-        Broadcast(m_peer,
-                  protocol::HitEffectMessage{static_cast<std::int32_t>(protocol::AbilityId::VolleyAbility),
-                                             {volley.target.x, 0.0f, volley.target.z}});
+        protocol::Broadcast(
+            m_peer, protocol::HitEffectMessage{static_cast<std::int32_t>(protocol::AbilityId::VolleyAbility),
+                                               {volley.target.x, 0.0f, volley.target.z}});
         RemoveObject(volley.id);
     }
 }

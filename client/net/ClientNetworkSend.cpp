@@ -1,6 +1,8 @@
 // The messages the client sends to the server.
 #include "client/net/ClientNetwork.h"
 
+#include "protocol/MessageSend.h"
+
 using namespace RakNet;
 
 template <typename Message>
@@ -8,10 +10,7 @@ void ClientNetwork::SendToServer(const Message& message, const protocol::SendPar
     if (m_peer == nullptr) {
         return;
     }
-    BitStream stream;
-    protocol::Write(stream, message);
-    m_peer->Send(&stream, parameters.priority, parameters.reliability, parameters.orderingChannel, m_server,
-                 false);
+    protocol::SendTo(m_peer, message, m_server, parameters);
 }
 
 void ClientNetwork::SendPlayerListRequest(bool afterNewLevel) {

@@ -3,6 +3,7 @@
 
 #include "RecordingPeer.h"
 #include "protocol/ClientMessages.h"
+#include "protocol/MessageSend.h"
 #include "protocol/ServerConnectionMessages.h"
 #include "protocol/ServerLobbyMessages.h"
 #include "protocol/ServerMovementMessages.h"
@@ -21,9 +22,7 @@ const RakNetGUID kAlice(0xA11CE);
 const RakNetGUID kBob(0xB0B);
 
 std::vector<unsigned char> Bytes(const auto& message) {
-    RakNet::BitStream stream;
-    protocol::Write(stream, message);
-    return {stream.GetData(), stream.GetData() + stream.GetNumberOfBytesUsed()};
+    return protocol::Encode(message);
 }
 
 class Dispatch : public ::testing::Test {

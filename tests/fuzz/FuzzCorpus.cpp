@@ -14,6 +14,7 @@
 #include "TestArena.h"
 #include "levels/LevelLayout.h"
 #include "levels/LevelWriter.h"
+#include "protocol/MessageSend.h"
 #include "shared/ModelWriter.h"
 
 namespace fs = std::filesystem;
@@ -40,12 +41,7 @@ private:
     bool m_good = true;
 };
 
-template <typename Message>
-Bytes Encode(const Message& message) {
-    RakNet::BitStream stream;
-    protocol::Write(stream, message);
-    return Bytes(stream.GetData(), stream.GetData() + stream.GetNumberOfBytesUsed());
-}
+using protocol::Encode;
 
 template <typename... Messages>
 void AddDefaultMessages(Corpus& corpus, fuzz::MessageList<Messages...>, const char* side) {

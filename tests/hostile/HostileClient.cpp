@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "protocol/ClientMessages.h"
+#include "protocol/MessageSend.h"
 #include "protocol/ServerMessages.h"
 #include "raknet/MessageIdentifiers.h"
 
@@ -16,12 +17,7 @@ constexpr std::size_t kLongestName = 65535;
 const PacketReliability kReliabilities[] = {UNRELIABLE, UNRELIABLE_SEQUENCED, RELIABLE, RELIABLE_ORDERED,
                                             RELIABLE_SEQUENCED};
 
-template <typename Message>
-std::vector<std::uint8_t> Encode(const Message& message) {
-    BitStream stream;
-    protocol::Write(stream, message);
-    return {stream.GetData(), stream.GetData() + stream.GetNumberOfBytesUsed()};
-}
+using protocol::Encode;
 
 // Every client message, well formed, for cutting short.
 std::vector<std::vector<std::uint8_t>> WellFormedMessages() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "protocol/ClientMessages.h"
+#include "protocol/MessageSend.h"
 #include "protocol/SendParameters.h"
 #include "protocol/ServerMessages.h"
 #include "raknet/BitStream.h"
@@ -73,11 +74,7 @@ public:
     template <typename Message>
     void Deliver(const Message& message, const RakNet::RakNetGUID& guid,
                  const RakNet::SystemAddress& address = RakNet::SystemAddress(0x0A000007u, 4321)) {
-        RakNet::BitStream stream;
-        protocol::Write(stream, message);
-        Deliver(
-            std::vector<unsigned char>(stream.GetData(), stream.GetData() + stream.GetNumberOfBytesUsed()),
-            guid, address);
+        Deliver(protocol::Encode(message), guid, address);
     }
     bool WasShutDown() const { return m_shutDown; }
 

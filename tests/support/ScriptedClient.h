@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "protocol/ClientMessages.h"
+#include "protocol/MessageSend.h"
 #include "protocol/SendParameters.h"
 #include "protocol/ServerMessages.h"
 #include "raknet/BitStream.h"
@@ -27,10 +28,7 @@ public:
     template <typename Message>
     void Send(const Message& message,
               const protocol::SendParameters& parameters = protocol::SendParamsFor<Message>()) {
-        RakNet::BitStream stream;
-        protocol::Write(stream, message);
-        m_peer->Send(&stream, parameters.priority, parameters.reliability, parameters.orderingChannel,
-                     m_server, false);
+        protocol::SendTo(m_peer, message, m_server, parameters);
     }
 
     // Every received message of this type, decoded.
@@ -38,9 +36,8 @@ public:
     std::vector<Message> Received() const {
         std::vector<Message> messages;
         for (const auto& bytes : m_inbox) {
-            RakNet::BitStream stream(bytes.data(), static_cast<unsigned int>(bytes.size()), false);
             Message message;
-            if (bytes[0] == Message::kId && protocol::Read(stream, message)) {
+            if (protocol::Decode(bytes, message)) {
                 messages.push_back(message);
             }
         }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "protocol/ClientMessages.h"
+#include "protocol/MessageSend.h"
 #include "protocol/SendParameters.h"
 #include "raknet/BitStream.h"
 #include "raknet/RakPeerInterface.h"
@@ -73,10 +74,7 @@ private:
     template <typename Message>
     void Send(const Message& message,
               const protocol::SendParameters& parameters = protocol::SendParamsFor<Message>()) {
-        RakNet::BitStream stream;
-        protocol::Write(stream, message);
-        m_peer->Send(&stream, parameters.priority, parameters.reliability, parameters.orderingChannel,
-                     m_server, false);
+        protocol::SendTo(m_peer, message, m_server, parameters);
     }
 
     void Handle(const unsigned char* data, unsigned int length, const RakNet::RakNetGUID& sender);
