@@ -2,6 +2,7 @@
 
 #include "client/app/RandomPick.h"
 #include "client/app/WidgetInputSource.h"
+#include "client/world/ViewFrustum.h"
 
 namespace {
 
@@ -36,6 +37,9 @@ GameStateSwitch ChooseState::Update(double deltaTime) {
         return MENU_STATE;  // the menu tells the player and leaves the server
     }
     m_camera.UpdateOverview(deltaTime);
+    m_players.SetViewFrustum(ViewFrustum::FromCamera(m_camera.GetView(), m_camera.GetProjection()));
+    m_players.Update(deltaTime, PlayerInput{});
+    m_backdrop.Update(deltaTime, m_camera);
 
     const WidgetInput input = ReadWidgetInput(deltaTime);
     m_abilityBars[static_cast<std::size_t>(m_ninja)].Update(input.mouseX, input.mouseY);

@@ -4,6 +4,9 @@
 // are described when the mouse rests on them. The choice is sent whenever it changes; when the server starts
 // the match, the final choice is sent and the match follows. A lost server sends the player back to the menu.
 //
+// Behind the page, the arena shows the players of a match already running on the server, moving as the
+// server reports them (a player manager in lobby mode).
+//
 // The state is rebuilt every time it is entered: team none, the first ninja and tool, not ready.
 #pragma once
 
@@ -18,10 +21,12 @@
 #include "client/app/LobbyAbilityBar.h"
 #include "client/app/LobbyTeamList.h"
 #include "client/app/LobbyTexts.h"
+#include "client/app/MenuBackdrop.h"
 #include "client/net/ClientNetwork.h"
 #include "client/ui/Menu.h"
 #include "client/ui/TextObject.h"
 #include "client/ui/Tooltip.h"
+#include "client/world/PlayerManager.h"
 
 class ChooseState : public GameState {
 public:
@@ -58,6 +63,9 @@ public:
     int Ninja() const { return m_ninja; }
     int Tool() const { return m_tool; }
     const Camera& GetCamera() const { return m_camera; }
+    const MenuBackdrop& Backdrop() const { return m_backdrop; }
+    // The players of the match running on the server, shown in the scene behind the page.
+    const PlayerManager& Players() const { return m_players; }
     bool IsReady() const { return m_ready; }
     const LobbyTeamList& RedList() const { return m_red; }
     const LobbyTeamList& BlueList() const { return m_blue; }
@@ -118,4 +126,6 @@ private:
     TextObject m_waiting;
 
     Camera m_camera;
+    MenuBackdrop m_backdrop;
+    PlayerManager m_players{m_network};
 };

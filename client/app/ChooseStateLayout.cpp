@@ -3,6 +3,7 @@
 
 #include "client/app/ChooseState.h"
 #include "client/app/ClientGlobals.h"
+#include "client/app/Settings.h"
 #include "client/ui/GUIQueue.h"
 
 namespace {
@@ -87,6 +88,8 @@ bool ChooseState::Initialize(const std::string& levelName) {
     m_toolTooltipShown = false;
 
     m_camera.Reset();
+    m_backdrop.Initialize(levelName);
+    m_players.Initialize(true);
     m_waiting.CreateText(0xFFFFFFFFu, "", kWaitingSize, 0.0f, 0.3f * h);
     m_waiting.SetText(kWaitingText);
     m_initialized = true;
@@ -117,6 +120,8 @@ void ChooseState::Shutdown() {
     for (TextObject* text : {&m_redScore, &m_blueScore, &m_waiting}) {
         text->Release();
     }
+    m_players.Shutdown();
+    m_backdrop.Shutdown();
     m_levelName.clear();
     m_initialized = false;
 }
@@ -125,6 +130,7 @@ void ChooseState::Render() {
     if (!m_initialized) {
         return;
     }
+    m_backdrop.Render(m_camera, Settings::GetInstance().ssao, &m_players);
     const ClientNetwork& network = m_network;
     const auto ninja = static_cast<std::size_t>(m_ninja);
     const auto tool = static_cast<std::size_t>(m_tool);

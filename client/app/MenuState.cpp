@@ -37,6 +37,7 @@ bool MenuState::Initialize(const std::string& levelName) {
     m_connectingText.CreateText(kConnectingColour, "", kNoticeSize, 0.0f, -118.0f);
     Push(&m_mainPage);
     m_camera.Reset();
+    m_backdrop.Initialize(levelName);
     m_textBoxesInactive = true;
     m_applyEnabled = true;
     m_initialized = true;
@@ -58,6 +59,7 @@ void MenuState::Shutdown() {
     m_applyDisabled.Shutdown();
     m_notice.Release();
     m_connectingText.Release();
+    m_backdrop.Shutdown();
     m_levelName.clear();
     m_initialized = false;
 }
@@ -156,6 +158,7 @@ GameStateSwitch MenuState::Update(double deltaTime) {
         m_camera.Resize(ClientGlobals::GetInstance().fullscreen);
         engine.ScreenChangeHandled();
     }
+    m_backdrop.Update(deltaTime, m_camera);
     return next;
 }
 
@@ -304,6 +307,7 @@ void MenuState::Render() {
     if (TopPage() == Page::kConnecting) {
         queue.AddText(&m_connectingText);
     }
+    m_backdrop.Render(m_camera, Settings::GetInstance().ssao);
 }
 
 void MenuState::EscapeIsPressed() {

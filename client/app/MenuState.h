@@ -15,6 +15,7 @@
 
 #include "client/app/Camera.h"
 #include "client/app/GameState.h"
+#include "client/app/MenuBackdrop.h"
 #include "client/app/ServerLauncher.h"
 #include "client/net/ClientNetwork.h"
 #include "client/ui/CreaditsScreen.h"
@@ -95,6 +96,7 @@ public:
     }
     ServerLauncher& Launcher() { return m_launcher; }
     const Camera& GetCamera() const { return m_camera; }
+    const MenuBackdrop& Backdrop() const { return m_backdrop; }
 
 private:
     ClientNetwork& Network() const { return m_network; }
@@ -134,5 +136,6 @@ private:
     TextObject m_connectingText;
 
     Camera m_camera;
+    MenuBackdrop m_backdrop;
     ServerLauncher m_launcher;
 };

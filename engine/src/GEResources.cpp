@@ -119,36 +119,62 @@ void GE::ReleaseTexture(TextureHandle texture) {
     }
 }
 
-void GE::AddInstanceBuffer(int count, const std::vector<glm::mat4>& matrices) {
+int GE::AddInstanceBuffer(int count, const std::vector<glm::mat4>& matrices) {
     if (!m_backend || count <= 0) {
-        return;
+        return -1;
     }
     const std::size_t given = std::min(matrices.size(), static_cast<std::size_t>(count));
     if (given < static_cast<std::size_t>(count)) {
         // Reading `count` matrices would run past the vector: the missing instances start as zero matrices.
         m_diagnostics.Compose("Instance buffer given fewer matrices than instances; the rest start as zero.");
     }
-    m_instanceCounts.push_back(count);
-    if (!m_backend->AddInstanceBuffer(count, std::span(matrices).first(given))) {
+    // A released buffer's index is used again, so that a state built over and over holds a fixed number.
+    const auto freeSlot = std::find(m_instanceCounts.begin(), m_instanceCounts.end(), 0);
+    const auto index = static_cast<int>(freeSlot - m_instanceCounts.begin());
+    if (freeSlot == m_instanceCounts.end()) {
+        m_instanceCounts.push_back(count);
+    } else {
+        *freeSlot = count;
+    }
+    if (!m_backend->AddInstanceBuffer(index, count, std::span(matrices).first(given))) {
         m_diagnostics.Compose("Failed to create instance buffer.");
     }
+    return index;
 }
 
 void GE::UpdateInstanceBuffers(const std::vector<glm::mat4>& matrices, int index) {
     if (!m_backend) {
         return;
     }
-    const bool known = index >= 0 && static_cast<std::size_t>(index) < m_instanceCounts.size();
+    const int held = InstanceCount(index);
     // A vector longer than the buffer or an index no buffer has is refused whole instead of writing past it.
-    if (!known ||
-        matrices.size() > static_cast<std::size_t>(m_instanceCounts[static_cast<std::size_t>(index)]) ||
+    if (held == 0 || matrices.size() > static_cast<std::size_t>(held) ||
         !m_backend->UpdateInstanceBuffers(matrices, index)) {
         m_diagnostics.Compose("Failed to update instance buffer.");
     }
 }
 
+void GE::ReleaseInstanceBuffer(int index) {
+    if (!m_backend) {
+        return;
+    }
+    if (InstanceCount(index) == 0) {
+        m_diagnostics.Compose("Released an instance buffer index that names no buffer.");
+        return;
+    }
+    m_instanceCounts[static_cast<std::size_t>(index)] = 0;
+    m_backend->ReleaseInstanceBuffer(index);
+}
+
 int GE::GetNumberOfInstanceBuffer() const {
-    return static_cast<int>(m_instanceCounts.size());
+    return static_cast<int>(m_instanceCounts.size()) -
+           static_cast<int>(std::count(m_instanceCounts.begin(), m_instanceCounts.end(), 0));
+}
+
+int GE::InstanceCount(int index) const {
+    return index >= 0 && static_cast<std::size_t>(index) < m_instanceCounts.size()
+               ? m_instanceCounts[static_cast<std::size_t>(index)]
+               : 0;
 }
 
 }  // namespace Lumaspace

@@ -90,10 +90,11 @@ public:
     virtual TextureHandle CreateTextureFromPixels(int width, int height,
                                                   std::span<const std::uint8_t> rgba) = 0;
     virtual bool ReleaseTexture(TextureHandle texture) = 0;
-    // Instance buffers are appended even when creation fails, so that indices stay those of the client's
-    // groups.
-    virtual bool AddInstanceBuffer(int count, std::span<const glm::mat4> matrices) = 0;
+    // Creates instance buffer [index]: the next new index or one a release left free. The entry is kept
+    // even when creation fails, so that indices stay those of the client's groups.
+    virtual bool AddInstanceBuffer(int index, int count, std::span<const glm::mat4> matrices) = 0;
     virtual bool UpdateInstanceBuffers(std::span<const glm::mat4> matrices, int index) = 0;
+    virtual bool ReleaseInstanceBuffer(int index) = 0;
 
     // Text. Layouts are GE's; the back end turns their glyphs into geometry placed at (x, y), draws what
     // was appended at RenderTextGeometry in one draw and counts the draws it issued.

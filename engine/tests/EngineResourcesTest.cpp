@@ -167,5 +167,36 @@ TEST_F(EngineResourcesTest, InstanceBuffersKeepTheirCountsAndRefuseOutOfRangeUpd
     EXPECT_TRUE(Said("Failed to update instance buffer."));
 }
 
+TEST_F(EngineResourcesTest, ReleasedInstanceBuffersLeaveTheirIndicesToTheNextOnes) {
+    const std::vector<glm::mat4> three(3, glm::mat4(1.0f));
+    EXPECT_EQ(m_engine->AddInstanceBuffer(3, three), 0);
+    EXPECT_EQ(m_engine->AddInstanceBuffer(3, three), 1);
+    EXPECT_EQ(m_engine->AddInstanceBuffer(3, three), 2);
+    EXPECT_EQ(m_engine->AddInstanceBuffer(0, three), -1);
+
+    m_engine->ReleaseInstanceBuffer(1);
+    EXPECT_EQ(m_engine->GetNumberOfInstanceBuffer(), 2);
+    EXPECT_EQ(LastCall().operation, "ReleaseInstanceBuffer");
+    EXPECT_EQ(LastCall().values, (std::vector<float>{1}));
+
+    // A released index names no buffer until it is given out again.
+    m_engine->ClearRecordedCalls();
+    m_engine->GetDiagnostics().Clear();
+    m_engine->UpdateInstanceBuffers(three, 1);
+    for (const int index : {1, -1, 3}) {
+        m_engine->ReleaseInstanceBuffer(index);
+    }
+    EXPECT_TRUE(m_engine->GetRecordedCalls().empty());
+    EXPECT_TRUE(Said("Failed to update instance buffer."));
+    EXPECT_TRUE(Said("Released an instance buffer index that names no buffer."));
+
+    EXPECT_EQ(m_engine->AddInstanceBuffer(2, three), 1);
+    EXPECT_EQ(m_engine->AddInstanceBuffer(3, three), 3);
+    EXPECT_EQ(m_engine->GetNumberOfInstanceBuffer(), 4);
+    m_engine->ClearRecordedCalls();
+    m_engine->UpdateInstanceBuffers(three, 1);  // more than the new buffer [1] holds
+    EXPECT_TRUE(m_engine->GetRecordedCalls().empty());
+}
+
 }  // namespace
 }  // namespace Lumaspace

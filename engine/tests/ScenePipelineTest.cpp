@@ -126,6 +126,9 @@ TEST_F(ScenePipelineTest, InstancedDrawsDrawOneCopyPerInstanceLastWritten) {
              m_engine->UpdateInstanceBuffers({matrices[0], matrices[1]}, 0);
          },
          0, 2},
+        {"released", [&] { m_engine->ReleaseInstanceBuffer(0); }, 0, 0},
+        {"a new buffer in the released index",
+         [&] { EXPECT_EQ(m_engine->AddInstanceBuffer(3, matrices), 0); }, 0, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -2,7 +2,8 @@
 // game data: the main menu is drawn; options applied in the menu are saved when the program quits; Host
 // starts the real server program and enters its lobby; the lobby lists bot players already in a match with
 // their ninjas; choosing a team and a ninja, ready and play take the player into the match, and closing the
-// client also ends the server it started. Screenshots go to the build's artefacts folder.
+// client also ends the server it started; the lit arena lies behind the menu and the lobby, and the menu's
+// arena moves under buttons that stay still. Screenshots go to the build's artefacts folder.
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <signal.h>
@@ -33,6 +34,8 @@ constexpr Colour kApplyDisabled{157, 157, 157};  // the grey of the disabled app
 constexpr Colour kRedPanel{74, 18, 22};          // the lobby's red team button
 constexpr Colour kBluePanel{26, 44, 93};
 constexpr Colour kBlack{0, 0, 0};
+constexpr Colour kUnreadyRed{133, 26, 23};  // inside the border of the unready button
+constexpr Colour kTextBoxCream{231, 218, 188};
 // The headbands of the three ninjas' portraits.
 constexpr Colour kHeadbands[3] = {{255, 148, 46}, {255, 179, 204}, {89, 242, 115}};
 
@@ -225,18 +228,68 @@ protected:
             RunCommand("import -window root '" + std::string(OMBRIN_ARTEFACTS_DIR) + "/" + name + "'"));
     }
 
+    // The play button's border, with the arena (not the lobby's red team button) beside it.
     static bool MainMenu(const Screenshot& shot) {
         return Near(shot.At(ScreenX(-145.0f), ScreenY(-10.0f)), kGold) &&
-               Near(shot.At(ScreenX(-426.0f), ScreenY(30.0f)), kBlack);
+               !Near(shot.At(ScreenX(-426.0f), ScreenY(30.0f)), kRedPanel);
+    }
+    // The name and address boxes' cream reaches past the buttons' width only on the play page.
+    static bool PlayPage(const Screenshot& shot) {
+        return Near(shot.At(ScreenX(-180.0f), ScreenY(-15.0f)), kTextBoxCream);
+    }
+    // Play, then the play page: a click right after it would fall into the same frame when frames are slow,
+    // and land at the second place on the main page.
+    ::testing::AssertionResult OpenPlayPage() {
+        ClickAt(0.0f, -10.0f);
+        return AwaitScreen("the play page", PlayPage);
     }
     static bool Lobby(const Screenshot& shot) {
         return Near(shot.At(ScreenX(-426.0f), ScreenY(30.0f)), kRedPanel) &&
                Near(shot.At(ScreenX(426.0f), ScreenY(30.0f)), kBluePanel);
     }
 
+    // The last screenshot AwaitScreen took, kept in the artefacts folder under name.
+    void KeepLastScreenshot(const std::string& name) const {
+        EXPECT_TRUE(RunCommand("convert '" + (m_layout.Root() / "screen.ppm").string() + "' '" +
+                               std::string(OMBRIN_ARTEFACTS_DIR) + "/" + name + "'"));
+    }
+
     ScratchRunLayout m_layout{"menu-program"};
     Screenshot m_last;
 };
+
+// A rectangle in GUI space (centre and size, as the pages place their items).
+struct GuiRect {
+    float x;
+    float y;
+    float width;
+    float height;
+};
+
+// How many pixels of the rectangle pass the test.
+int CountPixels(const GuiRect& rect, const std::function<bool(int, int)>& test) {
+    int count = 0;
+    for (int y = ScreenY(rect.y + rect.height / 2.0f); y < ScreenY(rect.y - rect.height / 2.0f); ++y) {
+        for (int x = ScreenX(rect.x - rect.width / 2.0f); x < ScreenX(rect.x + rect.width / 2.0f); ++x) {
+            count += test(x, y) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+int Area(const GuiRect& rect) {
+    return static_cast<int>(rect.width) * static_cast<int>(rect.height);
+}
+
+// Pixels of the lit arena: not the black of an empty back buffer.
+int LitPixels(const Screenshot& shot, const GuiRect& rect) {
+    return CountPixels(rect, [&](int x, int y) { return !Near(shot.At(x, y), kBlack, 12); });
+}
+
+// Pixels that differ between two screenshots.
+int ChangedPixels(const Screenshot& a, const Screenshot& b, const GuiRect& rect) {
+    return CountPixels(rect, [&](int x, int y) { return !Near(a.At(x, y), b.At(x, y), 8); });
+}
 
 TEST_F(MenuProgramTest, DrawsTheMainMenuAndSavesTheOptionsAppliedThere) {
     ChildProcess program(OMBRIN_PROGRAM, m_layout.Bin(), Environment(), Output());
@@ -286,7 +339,7 @@ TEST_F(MenuProgramTest, HostsAServerShowsTheBotsInTheLobbyAndJoinsTheirMatch) {
     ASSERT_TRUE(AwaitScreen("the main menu", MainMenu)) << ReadFile(Output());
 
     // Host: the server starts on the chosen port and the client enters its lobby.
-    ClickAt(0.0f, -10.0f);   // play
+    ASSERT_TRUE(OpenPlayPage());
     ClickAt(0.0f, -226.0f);  // host
     ASSERT_TRUE(AwaitOutput("PORT: " + std::to_string(port), 1));
     ASSERT_TRUE(AwaitOutput("A new connection is incoming (1)", 1));
@@ -305,8 +358,8 @@ TEST_F(MenuProgramTest, HostsAServerShowsTheBotsInTheLobbyAndJoinsTheirMatch) {
     ASSERT_TRUE(AwaitScreen("the main menu", MainMenu));
 
     // Host again: the running server is used, and the lobby lists the bots with their ninjas.
-    ClickAt(0.0f, -10.0f);
-    ClickAt(0.0f, -226.0f);
+    ASSERT_TRUE(OpenPlayPage());
+    ClickAt(0.0f, -226.0f);                                       // host
     ASSERT_TRUE(AwaitOutput("A new connection is incoming", 5));  // the client twice and three bots
     std::mt19937 random(1);  // the bots' choices, as Ombrin-bots makes them for seed 1
     int characters[3] = {};
@@ -336,15 +389,24 @@ TEST_F(MenuProgramTest, HostsAServerShowsTheBotsInTheLobbyAndJoinsTheirMatch) {
     SaveScreenshot("lobby_with_bots.png");
     EXPECT_EQ(CountLines(ReadFile(Output()), "PORT: "), 1) << "no second server was started";
 
-    // Red team, the next ninja, ready, play: the server makes the client a player of the match.
+    // Red team, the next ninja, ready, play: the server makes the client a player of the match. Each click
+    // waits for what it changes, so that two clicks never fall into one slow frame (one would be lost).
     ClickAt(-426.0f, 30.0f);
+    ASSERT_TRUE(AwaitScreen("the ready button enabled by the team", [](const Screenshot& shot) {
+        return Near(shot.At(ScreenX(314.0f), ScreenY(-332.0f)), kGold);
+    }));
     ClickAt(145.0f, 110.0f);
+    ASSERT_TRUE(AwaitScreen("the second ninja's portrait", [](const Screenshot& shot) {
+        return CountNear(shot, ScreenX(0.0f), ScreenY(140.0f), 80, kHeadbands[1]) >= 20;
+    }));
     ClickAt(460.0f, -332.0f);
+    ASSERT_TRUE(AwaitScreen("the ready button turned to unready", [](const Screenshot& shot) {
+        return Near(shot.At(ScreenX(318.0f), ScreenY(-332.0f)), kUnreadyRed);
+    }));
     ClickAt(460.0f, -432.0f);
     ASSERT_TRUE(AwaitOutput("have choosen a character", 4)) << "the client joined the match";
-    ASSERT_TRUE(AwaitScreen("the match instead of the lobby", [](const Screenshot& shot) {
-        return Near(shot.At(ScreenX(-426.0f), ScreenY(30.0f)), kBlack);
-    }));
+    ASSERT_TRUE(
+        AwaitScreen("the match instead of the lobby", [](const Screenshot& shot) { return !Lobby(shot); }));
     SaveScreenshot("match_entered.png");
 
     kill(bots.Pid(), SIGTERM);
@@ -356,6 +418,73 @@ TEST_F(MenuProgramTest, HostsAServerShowsTheBotsInTheLobbyAndJoinsTheirMatch) {
     ASSERT_TRUE(status) << "the program did not end";
     EXPECT_EQ(*status, 0) << ReadFile(Output());
     EXPECT_FALSE(ProcessExists(servers[0])) << "the server the client started ended with it";
+}
+
+// The arena lies lit behind the menu and the lobby. The menu's overview keeps moving (the shadow light sweeps
+// round, the props sway): two screenshots seconds apart differ in the arena, never in the buttons.
+TEST_F(MenuProgramTest, TheMenuAndTheLobbyShowTheLitArenaBehindTheirPages) {
+    const unsigned short port = FreeUdpPort();
+    ASSERT_NE(port, 0);
+    ChildProcess program(OMBRIN_PROGRAM, m_layout.Bin(), Environment(), Output(),
+                         {"--server-port", std::to_string(port)});
+    ASSERT_TRUE(program.Started());
+    ASSERT_TRUE(AwaitWindow(program)) << ReadFile(Output());
+    ASSERT_TRUE(AwaitScreen("the main menu", MainMenu)) << ReadFile(Output());
+
+    // Left and right of the buttons, under the logo: nothing but the arena.
+    const GuiRect arena[] = {{-420.0f, -250.0f, 300.0f, 400.0f}, {420.0f, -250.0f, 300.0f, 400.0f}};
+    // Play, options, credits and quit, inside their rounded borders.
+    const GuiRect buttons[] = {{0.0f, -10.0f, 281.0f, 78.0f},
+                               {0.0f, -118.0f, 281.0f, 78.0f},
+                               {0.0f, -226.0f, 281.0f, 78.0f},
+                               {0.0f, -334.0f, 281.0f, 78.0f}};
+    const auto lit = [&](const Screenshot& shot) {
+        return MainMenu(shot) && LitPixels(shot, arena[0]) > Area(arena[0]) / 2 &&
+               LitPixels(shot, arena[1]) > Area(arena[1]) / 2;
+    };
+    ASSERT_TRUE(AwaitScreen("the lit arena behind the main menu", lit)) << ReadFile(Output());
+    KeepLastScreenshot("menu_arena_first.png");
+    const Screenshot first = m_last;
+    std::this_thread::sleep_for(std::chrono::seconds(4));
+    ASSERT_TRUE(AwaitScreen("the lit arena behind the main menu again", lit));
+    KeepLastScreenshot("menu_arena_later.png");
+    const Screenshot later = m_last;
+    const int changed = ChangedPixels(first, later, arena[0]) + ChangedPixels(first, later, arena[1]);
+    EXPECT_GT(changed, (Area(arena[0]) + Area(arena[1])) / 100) << "the arena moved on";
+    for (const GuiRect& button : buttons) {
+        EXPECT_EQ(ChangedPixels(first, later, button), 0)
+            << "the button at y " << button.y << " stayed as it was";
+    }
+
+    // The lobby of a server started here: the arena shows, dimmed by the lobby's tint, between the banner and
+    // the team buttons. Over an empty back buffer the tint alone is a smooth shade; the arena's grass gives
+    // neighbouring pixels different colours.
+    ASSERT_TRUE(OpenPlayPage());
+    ClickAt(0.0f, -226.0f);  // host
+    ASSERT_TRUE(AwaitOutput("A new connection is incoming (1)", 1));
+    const GuiRect besideScores[] = {{-426.0f, 372.0f, 200.0f, 50.0f}, {426.0f, 372.0f, 200.0f, 50.0f}};
+    const auto arenaUnderTint = [&](const Screenshot& shot) {
+        if (!Lobby(shot)) {
+            return false;
+        }
+        for (const GuiRect& rect : besideScores) {
+            const int grain =
+                CountPixels(rect, [&](int x, int y) { return !Near(shot.At(x, y), shot.At(x + 1, y), 2); });
+            if (grain < Area(rect) / 100) {
+                return false;
+            }
+        }
+        return true;
+    };
+    ASSERT_TRUE(AwaitScreen("the arena behind the lobby", arenaUnderTint)) << ReadFile(Output());
+    KeepLastScreenshot("lobby_arena.png");
+
+    const std::optional<unsigned long> window = FindWindow("Ombrin");
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(SendCloseRequest(*window));
+    const std::optional<int> status = program.Wait(60.0);
+    ASSERT_TRUE(status) << "the program did not end";
+    EXPECT_EQ(*status, 0) << ReadFile(Output());
 }
 
 }  // namespace

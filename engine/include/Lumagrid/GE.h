@@ -255,9 +255,15 @@ public:
     // A single-level texture from width x height RGBA8 pixels, top row first (model textures).
     TextureHandle CreateTextureFromPixels(int width, int height, std::span<const std::uint8_t> rgba);
     void ReleaseTexture(TextureHandle texture);
-    // Instance buffers hold one world matrix per instance, indexed in the order they were added.
-    void AddInstanceBuffer(int count, const std::vector<glm::mat4>& matrices);
+    // Instance buffers hold one world matrix per instance. A new buffer takes the lowest index a released
+    // buffer left free, else the next one; AddInstanceBuffer returns that index (-1 when the count is
+    // refused). Without releases the indices are 0, 1, 2, ... in the order the buffers were added.
+    int AddInstanceBuffer(int count, const std::vector<glm::mat4>& matrices);
     void UpdateInstanceBuffers(const std::vector<glm::mat4>& matrices, int index);
+    // Frees buffer [index]; its index is used again by a later AddInstanceBuffer. An index that names no
+    // buffer is reported and ignored.
+    void ReleaseInstanceBuffer(int index);
+    // The instance buffers held now (released ones not counted).
     int GetNumberOfInstanceBuffer() const;
 
     // ---- Diagnostics and test support -----------------------------------------------------------------
@@ -285,6 +291,8 @@ private:
     template <class Record>
     void Submit(const Record& record);
 
+    // The instance count buffer [index] was created with; 0 for a released or unknown index.
+    int InstanceCount(int index) const;
     bool Start(std::unique_ptr<RenderBackend> backend, SDL_Window* window, float windowWidth,
                float windowHeight, float screenWidth, float screenHeight, bool fullScreen);
 
@@ -298,7 +306,7 @@ private:
     float m_screenHeight = 0.0f;
     SDL_Window* m_window = nullptr;
     bool m_screenChanged = false;
-    std::vector<int> m_instanceCounts;
+    std::vector<int> m_instanceCounts;  // per index; 0 for a released buffer
 };
 
 }  // namespace Lumaspace

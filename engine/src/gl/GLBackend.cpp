@@ -123,8 +123,12 @@ TextureHandle GLBackend::CreateTextureFromPixels(int width, int height, std::spa
     return m_textures.Create(width, height, rgba.data(), false);
 }
 
-bool GLBackend::AddInstanceBuffer(int count, std::span<const glm::mat4> matrices) {
-    return m_instanceBuffers.Add(count, matrices);
+bool GLBackend::AddInstanceBuffer(int index, int count, std::span<const glm::mat4> matrices) {
+    return m_instanceBuffers.Add(index, count, matrices);
+}
+
+bool GLBackend::ReleaseInstanceBuffer(int index) {
+    return m_instanceBuffers.Release(index);
 }
 
 bool GLBackend::UpdateInstanceBuffers(std::span<const glm::mat4> matrices, int index) {

@@ -82,8 +82,9 @@ public:
     TextureHandle Create2DTexture(const std::string& path, const ImageRGBA& image) override;
     TextureHandle CreateTextureFromPixels(int width, int height, std::span<const std::uint8_t> rgba) override;
     bool ReleaseTexture(TextureHandle texture) override { return m_textures.Release(texture); }
-    bool AddInstanceBuffer(int count, std::span<const glm::mat4> matrices) override;
+    bool AddInstanceBuffer(int index, int count, std::span<const glm::mat4> matrices) override;
     bool UpdateInstanceBuffers(std::span<const glm::mat4> matrices, int index) override;
+    bool ReleaseInstanceBuffer(int index) override;
 
     bool ReadBackBuffer(ImageRGBA& image) override { return m_device.ReadBackBuffer(image); }
     void Finish() override { glFinish(); }

@@ -7,7 +7,10 @@
 
 namespace Lumaspace {
 
-bool InstanceBuffers::Add(int count, std::span<const glm::mat4> matrices) {
+bool InstanceBuffers::Add(int index, int count, std::span<const glm::mat4> matrices) {
+    if (index < 0 || static_cast<std::size_t>(index) > m_entries.size()) {
+        return false;
+    }
     std::vector<glm::mat4> initial(static_cast<std::size_t>(count), glm::mat4(0.0f));
     std::copy_n(matrices.begin(), std::min(matrices.size(), initial.size()), initial.begin());
     DrainGLErrors();
@@ -20,8 +23,26 @@ bool InstanceBuffers::Add(int count, std::span<const glm::mat4> matrices) {
         glDeleteBuffers(1, &buffer);
         buffer = 0;
     }
-    m_entries.push_back(Entry{buffer, count, static_cast<int>(std::min(matrices.size(), initial.size()))});
+    const Entry entry{buffer, count, static_cast<int>(std::min(matrices.size(), initial.size()))};
+    if (static_cast<std::size_t>(index) == m_entries.size()) {
+        m_entries.push_back(entry);
+    } else {
+        Release(index);
+        m_entries[static_cast<std::size_t>(index)] = entry;
+    }
     return buffer != 0;
+}
+
+bool InstanceBuffers::Release(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size()) {
+        return false;
+    }
+    Entry& entry = m_entries[static_cast<std::size_t>(index)];
+    if (entry.buffer != 0) {
+        glDeleteBuffers(1, &entry.buffer);
+    }
+    entry = Entry{};
+    return true;
 }
 
 bool InstanceBuffers::Update(std::span<const glm::mat4> matrices, int index) {

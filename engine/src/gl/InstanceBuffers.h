@@ -14,11 +14,14 @@ namespace Lumaspace {
 
 class InstanceBuffers {
 public:
-    // Appends a buffer of count matrices starting with the given ones (the rest zero). A failed creation
-    // still appends an entry without a buffer, so later indices keep naming the client's groups.
-    bool Add(int count, std::span<const glm::mat4> matrices);
+    // Makes entry [index] (one past the last, or a released one) a buffer of count matrices starting with
+    // the given ones (the rest zero). A failed creation still keeps an entry without a buffer, so later
+    // indices keep naming the client's groups.
+    bool Add(int index, int count, std::span<const glm::mat4> matrices);
     // Rewrites buffer [index] from its first matrix; the caller has checked index and size.
     bool Update(std::span<const glm::mat4> matrices, int index);
+    // Deletes buffer [index] and leaves its entry empty (no buffer, nothing written) for a later Add.
+    bool Release(int index);
     void Shutdown();
 
     GLuint Buffer(int index) const;

@@ -131,8 +131,13 @@ bool NullBackend::ReleaseTexture(TextureHandle texture) {
     return true;
 }
 
-bool NullBackend::AddInstanceBuffer(int count, std::span<const glm::mat4> matrices) {
+bool NullBackend::AddInstanceBuffer(int, int count, std::span<const glm::mat4> matrices) {
     Record("AddInstanceBuffer", {static_cast<float>(count), static_cast<float>(matrices.size())});
+    return true;
+}
+
+bool NullBackend::ReleaseInstanceBuffer(int index) {
+    Record("ReleaseInstanceBuffer", {static_cast<float>(index)});
     return true;
 }
 

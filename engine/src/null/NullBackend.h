@@ -64,8 +64,9 @@ public:
     TextureHandle Create2DTexture(const std::string& path, const ImageRGBA& image) override;
     TextureHandle CreateTextureFromPixels(int width, int height, std::span<const std::uint8_t> rgba) override;
     bool ReleaseTexture(TextureHandle texture) override;
-    bool AddInstanceBuffer(int count, std::span<const glm::mat4> matrices) override;
+    bool AddInstanceBuffer(int index, int count, std::span<const glm::mat4> matrices) override;
     bool UpdateInstanceBuffers(std::span<const glm::mat4> matrices, int index) override;
+    bool ReleaseInstanceBuffer(int index) override;
 
     bool ReadBackBuffer(ImageRGBA&) override { return false; }
     const std::vector<RecordedCall>* RecordedCalls() const override { return &m_calls; }
