@@ -24,10 +24,6 @@ int Wrap(int value, int count) {
 
 ChooseState::ChooseState(ClientNetwork& network) : m_network(network) {}
 
-int ChooseState::TeamCode(int team) {
-    return team == kRed ? 1 : team == kBlue ? 2 : 0;
-}
-
 GameStateSwitch ChooseState::Update(double deltaTime) {
     if (!m_initialized) {
         return NO_CHANGE;
@@ -73,11 +69,11 @@ GameStateSwitch ChooseState::Update(double deltaTime) {
         case kPreviousTool:
             m_tool = Wrap(m_tool - 1, kLobbyToolCount);
             break;
-        case kRedTeam:
-            ChooseTeam(kRed);
+        case kRedTeamButton:
+            ChooseTeam(kRedTeam);
             break;
-        case kBlueTeam:
-            ChooseTeam(kBlue);
+        case kBlueTeamButton:
+            ChooseTeam(kBlueTeam);
             break;
         case kRandom:
             PickRandomly();
@@ -88,7 +84,7 @@ GameStateSwitch ChooseState::Update(double deltaTime) {
     UpdateButtons(input);
 
     if (network.events.gameStarted.Take()) {
-        network.SendFinalChoice(m_ninja, m_tool, TeamCode(m_team));
+        network.SendFinalChoice(m_ninja, m_tool, m_team);
         network.inLobby = false;
         return PLAYING_STATE;
     }
@@ -117,21 +113,21 @@ void ChooseState::RebuildLists() {
 // and that choice is sent in the same frame. Leaving a team this way also ends being ready, as leaving it
 // with the team button does.
 void ChooseState::KeepTeam() {
-    for (Team team : {kRed, kBlue}) {
+    for (const TeamNumber team : {kRedTeam, kBlueTeam}) {
         if (m_team != team) {
             continue;
         }
-        const LobbyTeamList& list = team == kRed ? m_red : m_blue;
+        const LobbyTeamList& list = team == kRedTeam ? m_red : m_blue;
         m_marker.SetPosition(list.NextRowX(), list.NextRowY());
         if (list.IsFull()) {
-            m_team = kNoTeam;
+            m_team = kNoTeamChosen;
             m_ready = false;
             ShowReadyButton();
         } else {
             SendChoiceIfChanged();
         }
     }
-    if (m_team == kNoTeam) {
+    if (m_team == kNoTeamChosen) {
         m_marker.SetPosition(0.0f, 0.33f * m_height);
         SendChoiceIfChanged();
     }
@@ -144,28 +140,28 @@ void ChooseState::KeepTeam() {
 void ChooseState::SendChoiceIfChanged() {
     if (m_team != m_previousTeam || m_ninja != m_previousNinja || m_tool != m_previousTool ||
         m_ready != m_previousReady) {
-        m_network.SendLobbyChoice(m_ninja, m_tool, TeamCode(m_team), m_ready);
+        m_network.SendLobbyChoice(m_ninja, m_tool, m_team, m_ready);
     }
 }
 
 // A full team refuses the player; choosing the own team again leaves it.
-void ChooseState::ChooseTeam(Team team) {
+void ChooseState::ChooseTeam(TeamNumber team) {
     if (m_team != team) {
-        if ((team == kRed ? m_red : m_blue).IsFull()) {
+        if ((team == kRedTeam ? m_red : m_blue).IsFull()) {
             return;
         }
         m_team = team;
     } else {
-        m_team = kNoTeam;
+        m_team = kNoTeamChosen;
         m_ready = false;
     }
     ShowReadyButton();
 }
 
 void ChooseState::ShowReadyButton() {
-    m_readyButton.SetTexture(m_team == kNoTeam ? kReadyDisabledTexture
-                             : m_ready         ? kUnreadyTexture
-                                               : kReadyTexture);
+    m_readyButton.SetTexture(m_team == kNoTeamChosen ? kReadyDisabledTexture
+                             : m_ready               ? kUnreadyTexture
+                                                     : kReadyTexture);
 }
 
 void ChooseState::PickRandomly() {
@@ -190,7 +186,7 @@ void ChooseState::UpdateButtons(const WidgetInput& input) {
     if (canStart && m_playButton.IsClicked(input)) {
         network.SendStartRequest();
     }
-    if (m_team != kNoTeam && m_readyButton.IsClicked(input)) {
+    if (m_team != kNoTeamChosen && m_readyButton.IsClicked(input)) {
         m_ready = !m_ready;
         ShowReadyButton();
     }

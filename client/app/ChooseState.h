@@ -33,7 +33,8 @@ public:
     static constexpr const char* kBackgroundLevel = "../Ombrin/Levels/NightTimeArena.ZMDL";
     static constexpr const char* kWaitingText = "Waiting for other players!";
 
-    enum Team : int { kRed = 0, kBlue = 1, kNoTeam = 2 };
+    // The team the player has picked, as the messages number teams; none until a team button is clicked.
+    static constexpr TeamNumber kNoTeamChosen = kAutomaticTeam;
     // The action codes of the lobby page's buttons.
     enum Action : int {
         kLeave = 0,
@@ -41,8 +42,8 @@ public:
         kPreviousNinja = 4,
         kNextTool = 5,
         kPreviousTool = 6,
-        kRedTeam = 18,
-        kBlueTeam = 19,
+        kRedTeamButton = 18,
+        kBlueTeamButton = 19,
         kRandom = 20,
     };
 
@@ -83,11 +84,10 @@ private:
     void RebuildLists();
     void KeepTeam();
     void SendChoiceIfChanged();
-    void ChooseTeam(Team team);
+    void ChooseTeam(TeamNumber team);
     void ShowReadyButton();
     void PickRandomly();
     void UpdateButtons(const WidgetInput& input);
-    static int TeamCode(int team);
 
     ClientNetwork& m_network;
     bool m_initialized = false;
@@ -98,11 +98,11 @@ private:
     Menu m_page;
     MenuButton m_playButton;
     MenuButton m_readyButton;
-    int m_team = kNoTeam;
+    TeamNumber m_team = kNoTeamChosen;
     int m_ninja = 0;
     int m_tool = 0;
     bool m_ready = false;
-    int m_previousTeam = kNoTeam;
+    TeamNumber m_previousTeam = kNoTeamChosen;
     int m_previousNinja = 0;
     int m_previousTool = 0;
     bool m_previousReady = true;  // differs from ready, so the first frame sends the choice

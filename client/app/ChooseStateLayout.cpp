@@ -34,7 +34,7 @@ bool ChooseState::Initialize(const std::string& levelName) {
 
     m_red.Initialize(LobbyTeamList::RedLayout(w));
     m_blue.Initialize(LobbyTeamList::BlueLayout(w));
-    m_team = m_previousTeam = kNoTeam;
+    m_team = m_previousTeam = kNoTeamChosen;
     m_ninja = m_tool = 0;
     m_previousNinja = m_previousTool = 0;
     m_ready = false;
@@ -57,8 +57,8 @@ bool ChooseState::Initialize(const std::string& levelName) {
         float height;
         int action;
     } buttons[] = {
-        {"redTeamLobby.png", -w / 3.0f, 30.0f, w / 4.0f, h / 1.7f, kRedTeam},
-        {"blueTeamLobby.png", w / 3.0f, 30.0f, w / 4.0f, h / 1.7f, kBlueTeam},
+        {"redTeamLobby.png", -w / 3.0f, 30.0f, w / 4.0f, h / 1.7f, kRedTeamButton},
+        {"blueTeamLobby.png", w / 3.0f, 30.0f, w / 4.0f, h / 1.7f, kBlueTeamButton},
         {"back.png", 180.0f - w / 2.0f, 80.0f - h / 2.0f, kButtonWidth, kButtonHeight, kLeave},
         {"randomButton.png", 0.0f, 80.0f - h / 2.0f, kButtonWidth, kButtonHeight, kRandom},
         {"thinarrow_right.png", 145.0f, 110.0f, 50.0f, 200.0f, kNextNinja},

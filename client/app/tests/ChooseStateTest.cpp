@@ -104,7 +104,7 @@ TEST_F(ChooseStateTest, TheFirstFrameSendsTheChoiceOnceAndLaterFramesOnlyChanges
 TEST_F(ChooseStateTest, AFullTeamRefusesThePlayerAndOneThatFillsUpMovesItToNoTeam) {
     ServerSends(Lobby({Member(1, 1, true), Member(2, 1, true), Member(3, 1, true), Member(4, 1, false)}));
     ClickAndRun(kRedX, kTeamY);
-    EXPECT_EQ(m_lobby.GetTeam(), ChooseState::kNoTeam) << "four red players: red is full";
+    EXPECT_EQ(m_lobby.GetTeam(), ChooseState::kNoTeamChosen) << "four red players: red is full";
     Frame(m_lobby);
     for (const LobbyChoiceReport& choice : Choices()) {
         EXPECT_EQ(choice.teamChoice, 0);
@@ -114,7 +114,7 @@ TEST_F(ChooseStateTest, AFullTeamRefusesThePlayerAndOneThatFillsUpMovesItToNoTea
     ClickAndRun(kRedX, kTeamY);
     ClickAndRun(kCornerX, kReadyY);
     Frame(m_lobby);
-    ASSERT_EQ(m_lobby.GetTeam(), ChooseState::kRed);
+    ASSERT_EQ(m_lobby.GetTeam(), kRedTeam);
     ASSERT_TRUE(m_lobby.IsReady());
     EXPECT_FLOAT_EQ(m_lobby.Marker().X(), 150.0f - 640.0f) << "the marker stands in the fourth row's place";
     EXPECT_FLOAT_EQ(m_lobby.Marker().Y(), -180.0f);
@@ -122,7 +122,7 @@ TEST_F(ChooseStateTest, AFullTeamRefusesThePlayerAndOneThatFillsUpMovesItToNoTea
 
     ServerSends(Lobby({Member(1, 1, true), Member(2, 1, true), Member(3, 1, true), Member(5, 1, false)}));
     Frame(m_lobby);
-    EXPECT_EQ(m_lobby.GetTeam(), ChooseState::kNoTeam);
+    EXPECT_EQ(m_lobby.GetTeam(), ChooseState::kNoTeamChosen);
     EXPECT_FALSE(m_lobby.IsReady()) << "leaving a team ends being ready";
     EXPECT_EQ(m_lobby.ReadyButton().Texture(), kGui + "ready_baw.png");
     EXPECT_EQ(Choices().back(), (LobbyChoiceReport{0, 0, 0, "Kei", false})) << "sent in the same frame";
@@ -141,12 +141,13 @@ TEST_F(ChooseStateTest, ReadyNeedsATeamAndLeavingTheTeamEndsIt) {
         const char* readyButton;
         bool waiting;  // "Waiting for other players!" is shown
     } steps[] = {
-        {"ready without a team does nothing", kCornerX, kReadyY, ChooseState::kNoTeam, false, "ready_baw.png",
+        {"ready without a team does nothing", kCornerX, kReadyY, ChooseState::kNoTeamChosen, false,
+         "ready_baw.png", false},
+        {"the blue team", kBlueX, kTeamY, kBlueTeam, false, "ready.png", false},
+        {"ready", kCornerX, kReadyY, kBlueTeam, true, "unready.png", true},
+        {"red keeps being ready", kRedX, kTeamY, kRedTeam, true, "unready.png", true},
+        {"red again leaves the team", kRedX, kTeamY, ChooseState::kNoTeamChosen, false, "ready_baw.png",
          false},
-        {"the blue team", kBlueX, kTeamY, ChooseState::kBlue, false, "ready.png", false},
-        {"ready", kCornerX, kReadyY, ChooseState::kBlue, true, "unready.png", true},
-        {"red keeps being ready", kRedX, kTeamY, ChooseState::kRed, true, "unready.png", true},
-        {"red again leaves the team", kRedX, kTeamY, ChooseState::kNoTeam, false, "ready_baw.png", false},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
