@@ -1,6 +1,10 @@
 #include "client/world/ObjectManager.h"
 
 #include "Lumagrid/GE.h"
+#include "client/ui/LevelEmitterSetup.h"
+#include "client/ui/ParticleEmitter.h"
+#include "client/ui/ParticleRenderer.h"
+#include "client/ui/SoundSystem.h"
 #include "client/world/CollisionManager.h"
 #include "shared/LevelData.h"
 
@@ -41,6 +45,8 @@ bool ObjectManager::Initialize(const LevelData& level) {
             m_ambientSounds.push_back({*sound, ToVec3(emitter.position)});
         }
     }
+    BuildLevelEmitters();
+    StartAmbientSounds();
     // The rune set of the level is the match's (the menu and the lobby show none).
     return !m_static.empty() || !m_animated.empty() || !m_emitters.empty();
 }
@@ -81,7 +87,49 @@ void ObjectManager::AddGroup(std::size_t first, std::size_t end) {
     }
 }
 
+void ObjectManager::SetParticleRenderer(ParticleRenderer* renderer) {
+    m_particleRenderer = renderer;
+    BuildLevelEmitters();
+}
+
+void ObjectManager::SetSound(SoundSystem* sound) {
+    StopAmbientSounds();
+    m_sound = sound;
+    StartAmbientSounds();
+}
+
+// Records of an unknown kind, and effects the engine cannot create, are left out.
+void ObjectManager::BuildLevelEmitters() {
+    m_levelEmitters.clear();
+    if (m_particleRenderer == nullptr) {
+        return;
+    }
+    for (const LevelEmitter& record : m_emitters) {
+        auto emitter = std::make_unique<ParticleEmitter>();
+        if (InitializeLevelEmitter(*emitter, record)) {
+            m_levelEmitters.push_back(std::move(emitter));
+        }
+    }
+}
+
+void ObjectManager::StartAmbientSounds() {
+    if (m_sound == nullptr) {
+        return;
+    }
+    for (const AmbientSoundRecord& record : m_ambientSounds) {
+        m_sound->AddAmbientSound(SoundNumber(record.sound), record.position, this);
+    }
+}
+
+void ObjectManager::StopAmbientSounds() {
+    if (m_sound != nullptr) {
+        m_sound->StopAmbientSounds(this);
+    }
+}
+
 void ObjectManager::Shutdown() {
+    StopAmbientSounds();
+    m_levelEmitters.clear();
     if (Lumaspace::GE* engine = Lumaspace::GE::GetInstanceIfCreated()) {
         for (const int index : m_instanceBuffers) {
             engine->ReleaseInstanceBuffer(index);
@@ -112,6 +160,9 @@ void ObjectManager::Update(double frameTime, CollisionManager* collision) {
     // particles and the runes. The menu and the lobby show none of them.
     for (auto& object : m_animated) {
         object->Update(frameTime);
+    }
+    for (auto& emitter : m_levelEmitters) {
+        emitter->Update(static_cast<float>(frameTime));
     }
     FindVisible(frameTime);
     SplitRuns();
@@ -236,6 +287,11 @@ void ObjectManager::Render() {
     for (const Run& run : m_runs) {
         if (run.Size() == 1) {
             m_visibleStatic[run.begin]->Render();
+        }
+    }
+    if (m_particleRenderer != nullptr) {
+        for (const auto& emitter : m_levelEmitters) {
+            m_particleRenderer->QueueEmitter(emitter.get());
         }
     }
 }

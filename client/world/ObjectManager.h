@@ -8,8 +8,10 @@
 // a longer run once, instanced, with its members' matrices written to its group's buffer. A run never spans
 // two groups, so a run never holds more matrices than its buffer and no two runs of a frame share a buffer.
 //
-// The level's emitters and ambient sounds are records of this manager: the particle and sound code create
-// and stop what belongs to one manager's level without touching another's.
+// The level's emitters and ambient sounds are records of this manager. Given a particle renderer, the manager
+// turns the emitter records into particle effects, moves them on every Update and queues them in the scene
+// pass; given a sound system, it registers the ambient records as loops of its own and stops only those at
+// Shutdown, so that one state's level never silences another's. Without either it shows neither.
 #pragma once
 
 #include <cstddef>
@@ -17,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "client/ui/ParticleEmitter.h"
 #include "client/world/AnimatedObject.h"
 #include "client/world/LevelAmbientSounds.h"
 #include "client/world/Object.h"
@@ -25,6 +28,8 @@
 
 class CollisionManager;
 class LevelData;
+class ParticleRenderer;
+class SoundSystem;
 
 class ObjectManager {
 public:
@@ -56,6 +61,14 @@ public:
     // Releases the objects, the group instance buffers and the records. Safe twice and before Initialize.
     void Shutdown();
 
+    // Where the level's particle effects are queued (null: none are made). Set before or after Initialize;
+    // the effects of a shown level are made or dropped at once. The renderer must outlive the manager's use.
+    void SetParticleRenderer(ParticleRenderer* renderer);
+    // Where the level's ambient loops play (null: silent). The loops of a shown level move from the previous
+    // system, if any, to this one. The system must outlive the manager, or be taken back with
+    // SetSound(nullptr) before it goes, since Shutdown (and the destructor) stop the loops on it.
+    void SetSound(SoundSystem* sound);
+
     // The camera's view for the next Update (until the first one, everything is in view).
     void SetViewFrustum(const ViewFrustum& frustum) { m_frustum = frustum; }
 
@@ -69,7 +82,8 @@ public:
     void RenderAnimatedDepth();
     void RenderDepthInstanced();
     void RenderDepth();
-    // The scene pass: animated props, instanced runs, single props.
+    // The scene pass: animated props, instanced runs, single props; Render also queues the level's particle
+    // effects on the particle renderer.
     void RenderAnimated();
     void RenderInstanced();
     void Render();
@@ -79,6 +93,8 @@ public:
     // The level's emitters in file order, and the looping sounds of this level.
     const std::vector<LevelEmitter>& GetEmitters() const { return m_emitters; }
     const std::vector<AmbientSoundRecord>& GetAmbientSounds() const { return m_ambientSounds; }
+    // The level's particle effects, one per emitter record of a known kind, while a renderer is set.
+    const std::vector<std::unique_ptr<ParticleEmitter>>& GetLevelEmitters() const { return m_levelEmitters; }
     // The instance buffers this manager holds, one per group.
     const std::vector<int>& GetInstanceBuffers() const { return m_instanceBuffers; }
     // This frame's static props in view, in level order, and their runs.
@@ -94,12 +110,18 @@ private:
     void UploadRuns();
     void ReportVolumes(CollisionManager& collision);
     bool InView(const Object& object, float margin) const;
+    void BuildLevelEmitters();
+    void StartAmbientSounds();
+    void StopAmbientSounds();
 
     std::vector<std::unique_ptr<Object>> m_static;
     std::vector<std::unique_ptr<AnimatedObject>> m_animated;
     std::vector<LevelEmitter> m_emitters;
     std::vector<AmbientSoundRecord> m_ambientSounds;
     std::vector<int> m_instanceBuffers;
+    std::vector<std::unique_ptr<ParticleEmitter>> m_levelEmitters;
+    ParticleRenderer* m_particleRenderer = nullptr;
+    SoundSystem* m_sound = nullptr;
 
     ViewFrustum m_frustum;
     std::vector<Object*> m_visibleStatic;
