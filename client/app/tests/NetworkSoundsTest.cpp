@@ -11,6 +11,7 @@
 #include "RecordingPeer.h"
 #include "client/app/NetworkSounds.h"
 #include "client/net/ClientNetwork.h"
+#include "client/ui/tests/RecordingSoundSystem.h"
 #include "client/ui/tests/SoundFixture.h"
 #include "protocol/ServerMessages.h"
 #include "raknet/MessageIdentifiers.h"
@@ -24,67 +25,6 @@ const RakNet::RakNetGUID kPlayer{0x0000000000000A11ull};
 constexpr protocol::Vec3 kHealAt{10, 0, 10};
 constexpr protocol::Vec3 kInvisibleAt{-10, 0, 10};
 constexpr protocol::Vec3 kShieldAt{0, 0, -10};
-
-// What was played, paused and stopped; every sound plays until it is stopped.
-class RecordingSounds final : public SoundSystem {
-public:
-    struct Played {
-        int number;
-        glm::vec3 position;
-        SoundState state;
-    };
-
-    bool Initialize() override { return true; }
-    void Update() override {}
-    void Shutdown() override {}
-    void MuteAll(bool) override {}
-    void PlayMenuMusic() override {}
-    void StopMenuMusic() override {}
-    void ToggleMusic() override {}
-    bool IsMusicPlaying() const override { return false; }
-    SoundHandle PlaySound(int number, const glm::vec3& position) override {
-        played.push_back(Played{number, position, SoundState::Playing});
-        return SoundHandle{played.size()};
-    }
-    SoundHandle AddAmbientSound(int, const glm::vec3&, SoundOwner) override { return {}; }
-    void UpdateAmbientSounds() override {}
-    void StopAmbientSounds(SoundOwner) override {}
-    void SetSoundPosition(SoundHandle, const glm::vec3&) override {}
-    void SetSoundEnabled(SoundHandle, bool) override {}
-    void PauseSound(SoundHandle sound, bool paused) override {
-        if (GetSoundState(sound) != SoundState::Gone) {
-            played[sound.id - 1].state = paused ? SoundState::Paused : SoundState::Playing;
-        }
-    }
-    void StopSound(SoundHandle sound) override {
-        if (GetSoundState(sound) != SoundState::Gone) {
-            played[sound.id - 1].state = SoundState::Gone;
-        }
-    }
-    SoundState GetSoundState(SoundHandle sound) const override {
-        return sound && sound.id <= played.size() ? played[sound.id - 1].state : SoundState::Gone;
-    }
-    void SetListener(const glm::vec3&, const glm::vec3&, const glm::vec3&) override {}
-
-    // The state of the last sound of number.
-    SoundState StateOf(int number) const {
-        for (auto it = played.rbegin(); it != played.rend(); ++it) {
-            if (it->number == number) {
-                return it->state;
-            }
-        }
-        return SoundState::Gone;
-    }
-    std::vector<int> Numbers() const {
-        std::vector<int> numbers;
-        for (const Played& p : played) {
-            numbers.push_back(p.number);
-        }
-        return numbers;
-    }
-
-    std::vector<Played> played;
-};
 
 class NetworkSoundsTest : public ::testing::Test {
 public:
@@ -105,9 +45,9 @@ public:
         m_network.DropUnreadEvents();
     }
     // The rune loops played and not stopped.
-    static long LoopsHeld(const RecordingSounds& sounds) {
+    static long LoopsHeld(const RecordingSoundSystem& sounds) {
         return std::count_if(
-            sounds.played.begin(), sounds.played.end(), [](const RecordingSounds::Played& p) {
+            sounds.sounds.begin(), sounds.sounds.end(), [](const RecordingSoundSystem::Sound& p) {
                 return p.state != SoundState::Gone && (p.number == SoundNumber(SoundId::RuneHeal) ||
                                                        p.number == SoundNumber(SoundId::RuneShield) ||
                                                        p.number == SoundNumber(SoundId::RuneInvisibility));
@@ -123,17 +63,17 @@ public:
 };
 
 TEST_F(NetworkSoundsTest, TheServersSoundsPlayAtTheirPlaces) {
-    RecordingSounds sounds;
+    RecordingSoundSystem sounds;
     Receive(protocol::PlaySoundMessage{SoundNumber(SoundId::DeathFemale), {1.5f, 0.5f, -2.0f}});
     Receive(protocol::CountdownSecondsMessage{3});
     Receive(protocol::RoundStartedMessage{});
     Receive(Runes());
     Frame(sounds);
     EXPECT_EQ(sounds.Numbers(), (std::vector<int>{27, 30, 31, 36, 35, 39, 38, 33, 32}));
-    EXPECT_EQ(sounds.played[0].position, glm::vec3(1.5f, 0.5f, -2.0f));
-    EXPECT_EQ(sounds.played[4].position, glm::vec3(10, 0, 10)) << "the heal rune's loop at the rune";
+    EXPECT_EQ(sounds.sounds[0].position, glm::vec3(1.5f, 0.5f, -2.0f));
+    EXPECT_EQ(sounds.sounds[4].position, glm::vec3(10, 0, 10)) << "the heal rune's loop at the rune";
     Frame(sounds);
-    EXPECT_EQ(sounds.played.size(), 9u) << "each once";
+    EXPECT_EQ(sounds.sounds.size(), 9u) << "each once";
 }
 
 // The spawn and loop of each rune are played; a taken rune's loop pauses, the others play on; whatever ends
@@ -154,7 +94,7 @@ TEST_F(NetworkSoundsTest, RuneLoopsPauseWhenTakenAndStopWhenTheRoundEnds) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        RecordingSounds sounds;
+        RecordingSoundSystem sounds;
         Receive(Runes());
         Frame(sounds);
         EXPECT_EQ(m_step.RuneLoops(), 3u);

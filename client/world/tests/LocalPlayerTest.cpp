@@ -324,27 +324,28 @@ TEST_F(LocalPlayerTest, ARefusedReportPutsThePlayerBackWhereTheServerHasIt) {
 }
 
 TEST_F(LocalPlayerTest, TheFootstepsRunOnlyWhileThePlayerWalks) {
-    RecordingSound sound;
+    RecordingSoundSystem sound;
     players.SetSoundSystem(&sound);
     JoinAs(kKatana, {0, 0, 0}, {Entry(kOtherGuid, 1, kBlueTeam, kTessen, {5, 0, 5})});
-    ASSERT_EQ(sound.ambients.size(), 1u) << "the others never walk by the keys";
-    const RecordingSound::Ambient& steps = sound.ambients[0];
+    ASSERT_EQ(sound.LiveAmbients().size(), 1u) << "the others never walk by the keys";
+    ASSERT_TRUE(sound.sounds.front().ambient);
+    const RecordingSoundSystem::Sound& steps = sound.sounds.front();
     EXPECT_EQ(steps.number, 25);
     EXPECT_EQ(steps.owner, &Local());
-    EXPECT_TRUE(steps.paused);
+    EXPECT_TRUE(steps.Paused());
 
     Frames(0.5, kFrame, Holding({&PlayerInput::w}));
-    EXPECT_FALSE(steps.paused);
+    EXPECT_FALSE(steps.Paused());
     EXPECT_NEAR(steps.position.z, 5.0f, 1e-3f);
     Frame(kFrame);
-    EXPECT_TRUE(steps.paused);
+    EXPECT_TRUE(steps.Paused());
     Frame(kFrame, Holding({&PlayerInput::w}));
     Receive(protocol::PlayerHealthMessage{Me(), 0.0f, false});
     Frame(kFrame, Holding({&PlayerInput::w}));
-    EXPECT_TRUE(steps.paused) << "the dead do not walk";
+    EXPECT_TRUE(steps.Paused()) << "the dead do not walk";
 
     players.Shutdown();
-    EXPECT_TRUE(steps.stopped);
+    EXPECT_TRUE(steps.Stopped());
     players.SetSoundSystem(nullptr);
 }
 

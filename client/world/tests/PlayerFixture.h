@@ -14,7 +14,7 @@
 
 #include "RecordingPeer.h"
 #include "client/net/ClientNetwork.h"
-#include "client/ui/SoundSystem.h"
+#include "client/ui/tests/RecordingSoundSystem.h"
 #include "client/world/CollisionManager.h"
 #include "client/world/PlayerManager.h"
 #include "client/world/StickyTrapField.h"
@@ -34,47 +34,6 @@ class TrapList : public StickyTrapField {
 public:
     std::span<const CollisionSphere> LandedStickyTraps() const override { return traps; }
     std::vector<CollisionSphere> traps;
-};
-
-// A sound system that keeps what it was asked: the ambients registered (number, owner) and, per handle, the
-// last position and whether the sound is paused.
-class RecordingSound : public SoundSystem {
-public:
-    struct Ambient {
-        int number = 0;
-        SoundOwner owner = nullptr;
-        glm::vec3 position{0.0f};
-        bool paused = false;
-        bool stopped = false;
-    };
-
-    bool Initialize() override { return true; }
-    void Update() override {}
-    void Shutdown() override {}
-    void MuteAll(bool) override {}
-    void PlayMenuMusic() override {}
-    void StopMenuMusic() override {}
-    void ToggleMusic() override {}
-    bool IsMusicPlaying() const override { return false; }
-    SoundHandle PlaySound(int, const glm::vec3&) override { return {}; }
-    SoundHandle AddAmbientSound(int number, const glm::vec3& position, SoundOwner owner) override {
-        ambients.push_back({number, owner, position, false, false});
-        return SoundHandle{ambients.size()};
-    }
-    void UpdateAmbientSounds() override {}
-    void StopAmbientSounds(SoundOwner) override {}
-    void SetSoundPosition(SoundHandle sound, const glm::vec3& position) override {
-        At(sound).position = position;
-    }
-    void SetSoundEnabled(SoundHandle, bool) override {}
-    void PauseSound(SoundHandle sound, bool paused) override { At(sound).paused = paused; }
-    void StopSound(SoundHandle sound) override { At(sound).stopped = true; }
-    SoundState GetSoundState(SoundHandle) const override { return SoundState::Gone; }
-    void SetListener(const glm::vec3&, const glm::vec3&, const glm::vec3&) override {}
-
-    Ambient& At(SoundHandle sound) { return ambients.at(static_cast<std::size_t>(sound.id - 1)); }
-
-    std::vector<Ambient> ambients;
 };
 
 // What the server makes of the reported positions: each is accepted when it lies within 5 units on every

@@ -9,8 +9,8 @@
 
 #include "client/ui/ParticleEmitter.h"
 #include "client/ui/ParticleRenderer.h"
+#include "client/ui/tests/RecordingSoundSystem.h"
 #include "client/world/ObjectManager.h"
-#include "client/world/effects/tests/RecordingSound.h"
 #include "client/world/tests/ObjectFixture.h"
 #include "shared/SoundNumbers.h"
 
@@ -31,7 +31,7 @@ protected:
     }
 
     ParticleRenderer m_renderer;
-    RecordingSound m_sound;
+    RecordingSoundSystem m_sound;
 };
 
 // Only the fires light the level: one point light per fire and frame.
@@ -85,7 +85,7 @@ TEST_F(LevelEffectsTest, AmbientLoopsPlayAsTheManagersOwnAndOnlyTheyStopAtShutdo
 
     auto owned = [this](const ObjectManager& owner) {
         std::vector<int> numbers;
-        for (const RecordingSound::Ambient& ambient : m_sound.playing) {
+        for (const RecordingSoundSystem::Sound& ambient : m_sound.LiveAmbients()) {
             if (ambient.owner == &owner) {
                 numbers.push_back(ambient.number);
             }
@@ -95,7 +95,7 @@ TEST_F(LevelEffectsTest, AmbientLoopsPlayAsTheManagersOwnAndOnlyTheyStopAtShutdo
     const int fire = SoundNumber(SoundId::Fire);
     EXPECT_EQ(owned(match), (std::vector<int>{fire, SoundNumber(SoundId::Wind), fire}));
     EXPECT_EQ(owned(menu), (std::vector<int>{fire}));
-    EXPECT_EQ(m_sound.playing.back().position, glm::vec3(0, 1, 0));
+    EXPECT_EQ(m_sound.LiveAmbients().back().position, glm::vec3(0, 1, 0));
 
     match.Shutdown();
     EXPECT_TRUE(owned(match).empty());
@@ -105,7 +105,7 @@ TEST_F(LevelEffectsTest, AmbientLoopsPlayAsTheManagersOwnAndOnlyTheyStopAtShutdo
     ASSERT_TRUE(menu.Initialize(ArenaLevel()));
     EXPECT_EQ(owned(menu).size(), 3u);
     menu.SetSound(nullptr);
-    EXPECT_TRUE(m_sound.playing.empty());
+    EXPECT_TRUE(m_sound.LiveAmbients().empty());
 }
 
 }  // namespace
