@@ -1,6 +1,7 @@
 // Start-up, the message loop and shutdown of the client.
 #include "client/app/ClientApplication.h"
 
+#include <chrono>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "client/app/ClientGlobals.h"
 #include "client/app/Cursor.h"
 #include "client/app/DebugLog.h"
+#include "client/app/FrameTimeLog.h"
 #include "client/app/Input.h"
 #include "client/app/MemoryUsage.h"
 #include "client/app/QuitMessage.h"
@@ -161,8 +163,21 @@ bool ClientApplication::Initialize() {
         DebugLog::Write("Debug text Initialize failed.");
         return false;
     }
+    if (m_parts.deathBoard && !m_parts.deathBoard->Initialize(static_cast<float>(globals.windowWidth),
+                                                              static_cast<float>(globals.windowHeight))) {
+        return false;
+    }
     // Until ambient occlusion is drawn, the composition reads a target that occludes nothing.
     engine.ClearSSAO();
+    return true;
+}
+
+bool ClientApplication::OpenFrameLog(const std::string& path) {
+    auto log = std::make_unique<FrameTimeLog>();
+    if (!log->Open(path)) {
+        return false;
+    }
+    m_frameLog = std::move(log);
     return true;
 }
 
@@ -177,11 +192,16 @@ int ClientApplication::Run() {
                     quit = quit || event.type == WindowEvent::Type::Quit;
                 }
             } else {
+                const auto start = std::chrono::steady_clock::now();
                 Update();
                 if (!ClientGlobals::GetInstance().screenChanging) {
                     Render();
                 }
                 Input::GetInstance().EndFrame();
+                if (m_frameLog) {
+                    const std::chrono::duration<double> busy = std::chrono::steady_clock::now() - start;
+                    m_frameLog->Record(ClientGlobals::GetInstance().deltaTime, busy.count());
+                }
             }
         }
     }
@@ -227,10 +247,22 @@ void ClientApplication::Shutdown() {
         m_debugText->Shutdown();
         m_debugText.reset();
     }
+    if (m_parts.deathBoard) {
+        m_parts.deathBoard->Shutdown();
+    }
+    if (m_parts.particles) {
+        m_parts.particles->Shutdown();
+    }
+    if (m_parts.trails) {
+        m_parts.trails->Shutdown();
+    }
     // Models give their buffers and textures back to the engine, so the library is emptied while it is up.
     ModelLibrary::GetInstance().Clear();
     GE::GetInstance()->Shutdown();
     m_memoryUsage.reset();
+    if (m_frameLog) {
+        m_frameLog->Close();
+    }
     Settings::Shutdown();
 
     SetQuitMessageTarget(nullptr);

@@ -131,9 +131,15 @@ void ClientApplication::Render() {
     GE& engine = *GE::GetInstance();
     engine.Clear();
     m_currentState->Render();
+    if (m_parts.trails) {
+        m_parts.trails->Render();
+    }
 
     engine.TurnOnAlphaBlending();
     engine.SetDepthStateForParticles();
+    if (m_parts.particles) {
+        m_parts.particles->Render();
+    }
     engine.TurnOffDepthStencil();
     if (m_debugText) {
         m_debugText->Render();

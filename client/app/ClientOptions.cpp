@@ -6,6 +6,14 @@ ClientOptionsResult ParseClientOptions(const std::vector<std::string>& arguments
     ClientOptionsResult result;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
+        if (option == "--frame-log") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
+                result.error = "--frame-log needs a file name";
+                return result;
+            }
+            result.options.frameLog = arguments[++i];
+            continue;
+        }
         if (option != "--server-port") {
             result.error = "unknown option " + option;
             return result;

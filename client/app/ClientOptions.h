@@ -1,5 +1,6 @@
 // The client's command line:
 //   Ombrin [--server-port N]    the port to connect to and to start a hosted server on (default 60000)
+//          [--frame-log FILE]   one line per frame in FILE: frame time and working time (FrameTimeLog.h)
 #pragma once
 
 #include <string>
@@ -7,6 +8,7 @@
 
 struct ClientOptions {
     unsigned short serverPort = 60000;
+    std::string frameLog;  // empty: no frame log
 };
 
 struct ClientOptionsResult {
@@ -16,4 +18,5 @@ struct ClientOptionsResult {
 };
 
 ClientOptionsResult ParseClientOptions(const std::vector<std::string>& arguments);
-inline constexpr const char* kClientUsage = "usage: Ombrin [--server-port N]   (N from 1 to 65535)\n";
+inline constexpr const char* kClientUsage =
+    "usage: Ombrin [--server-port N] [--frame-log FILE]   (N from 1 to 65535)\n";

@@ -15,7 +15,11 @@ ClientParts MakeGameParts(ClientNetwork& network, const ClientOptions& options) 
     MenuSetup menu;
     menu.serverPort = options.serverPort;
     parts.menuState = std::make_unique<MenuState>(network, menu);
-    parts.playingState = std::make_unique<PlayingState>(network);
+    parts.particles = std::make_unique<ParticleRenderer>();
+    parts.trails = std::make_unique<TrailRenderer>();
+    parts.deathBoard = std::make_unique<DeathBoard>();
+    parts.playingState = std::make_unique<PlayingState>(
+        network, MatchSharedParts{parts.particles.get(), parts.trails.get(), parts.deathBoard.get()});
     parts.sound = std::make_unique<SoundManager>();
     parts.network = std::make_unique<ClientNetworkSession>(network);
     return parts;

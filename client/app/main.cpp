@@ -17,5 +17,8 @@ int main(int argc, char** argv) {
     ClientNetwork network;
     ClientApplication application(MakeGameParts(network, parsed.options));
     application.Initialize();
+    if (!parsed.options.frameLog.empty()) {
+        application.OpenFrameLog(parsed.options.frameLog);
+    }
     return application.Run();
 }

@@ -16,18 +16,19 @@
 #include "client/app/tests/RecordingParts.h"
 #include "client/app/tests/ScriptedWindow.h"
 #include "client/net/ClientNetwork.h"
+#include "shared/DataPaths.h"
 
 namespace ombrin::test {
 namespace {
 
 template <class State>
-void ShutdownIsSafeAnyTime(const char* defaultLevel) {
+void ShutdownIsSafeAnyTime(const char* defaultLevel, const char* level = "../Ombrin/Levels/Arena.ZMDL") {
     ClientNetwork network;
     State state(network);
     state.Shutdown();  // never entered
     EXPECT_FALSE(state.IsInitialized());
-    ASSERT_TRUE(state.Initialize("../Ombrin/Levels/Arena.ZMDL"));
-    EXPECT_EQ(state.LevelName(), "../Ombrin/Levels/Arena.ZMDL");
+    ASSERT_TRUE(state.Initialize(level));
+    EXPECT_EQ(state.LevelName(), level);
     state.Shutdown();
     state.Shutdown();
     EXPECT_FALSE(state.IsInitialized());
@@ -48,8 +49,8 @@ TEST(GameStatesTest, ShutdownIsSafeBeforeEntryAndTwice) {
     } cases[] = {
         {"menu", [] { ShutdownIsSafeAnyTime<MenuState>("../Ombrin/Levels/NightTimeArena.ZMDL"); }},
         {"lobby", [] { ShutdownIsSafeAnyTime<ChooseState>("../Ombrin/Levels/NightTimeArena.ZMDL"); }},
-        // The match is only ever entered with the server's level.
-        {"match", [] { ShutdownIsSafeAnyTime<PlayingState>(nullptr); }},
+        // The match is only ever entered with the server's level, and a level without objects fails it.
+        {"match", [] { ShutdownIsSafeAnyTime<PlayingState>(nullptr, kDefaultLevel); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -79,7 +80,7 @@ TEST(GameStatesTest, MInTheMatchSwitchesTheSoundOffAndOn) {
     ClientNetwork network;
     PlayingState match(network);
     match.SetSoundSystem(&sound);
-    ASSERT_TRUE(match.Initialize("../Ombrin/Levels/Arena.ZMDL"));
+    ASSERT_TRUE(match.Initialize(kDefaultLevel));
     Input& input = Input::GetInstance();
     input.Initialize();
     input.RegisterGameKeys();

@@ -131,11 +131,12 @@ TEST_F(ServerLauncherTest, TheServerEndsWhenTheClientIsKilled) {
     EXPECT_TRUE(ended()) << "the hosted server outlived the killed client";
 }
 
-TEST(ClientOptionsTest, TakesAServerPortAndRefusesAnythingElse) {
+TEST(ClientOptionsTest, TakesAServerPortAndAFrameLogAndRefusesAnythingElse) {
     const struct {
         std::vector<std::string> arguments;
         bool ok;
         unsigned short port;
+        std::string frameLog = "";
     } cases[] = {
         {{}, true, 60000},
         {{"--server-port", "61234"}, true, 61234},
@@ -148,6 +149,10 @@ TEST(ClientOptionsTest, TakesAServerPortAndRefusesAnythingElse) {
         {{"--server-port", ""}, false, 0},
         {{"--server-port"}, false, 0},
         {{"--port", "61234"}, false, 0},
+        {{"--frame-log", "frames.txt"}, true, 60000, "frames.txt"},
+        {{"--frame-log", "f.txt", "--server-port", "61234"}, true, 61234, "f.txt"},
+        {{"--frame-log"}, false, 0},
+        {{"--frame-log", ""}, false, 0},
     };
     for (const auto& c : cases) {
         std::string joined;
@@ -159,6 +164,7 @@ TEST(ClientOptionsTest, TakesAServerPortAndRefusesAnythingElse) {
         EXPECT_EQ(result.ok, c.ok) << result.error;
         if (c.ok) {
             EXPECT_EQ(result.options.serverPort, c.port);
+            EXPECT_EQ(result.options.frameLog, c.frameLog);
         } else {
             EXPECT_FALSE(result.error.empty());
         }
