@@ -1,7 +1,9 @@
 #include "server/ServerApplication.h"
 
 #include <algorithm>
+#include <cinttypes>
 #include <cmath>
+#include <cstdio>
 
 bool ServerApplication::Initialize(unsigned short port) {
     const bool listening = m_network.Initialize(port);
@@ -22,7 +24,14 @@ void ServerApplication::Run() {
     }
     m_network.Shutdown();
     const std::chrono::duration<double> run = std::chrono::steady_clock::now() - m_started;
-    m_frameLog.Close(totals, run.count());
+    char line[200];
+    std::snprintf(line, sizeof(line),
+                  "transport seconds=%.3f sent_bytes=%" PRIu64 " received_bytes=%" PRIu64
+                  " sent_datagrams=%" PRIu64 " received_datagrams=%" PRIu64,
+                  run.count(), totals.bytesSent, totals.bytesReceived, totals.datagramsSent,
+                  totals.datagramsReceived);
+    m_frameLog.Comment(line);
+    m_frameLog.Close();
 }
 
 unsigned int ServerApplication::InputWaitMS(int connections, std::optional<double> secondsUntilTimerDue,

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "server/FrameLog.h"
 #include "server/FrameTimer.h"
 #include "server/ServerNetwork.h"
+#include "shared/FrameLog.h"
 
 class ServerApplication {
 public:

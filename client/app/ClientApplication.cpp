@@ -10,7 +10,6 @@
 #include "client/app/ClientGlobals.h"
 #include "client/app/Cursor.h"
 #include "client/app/DebugLog.h"
-#include "client/app/FrameTimeLog.h"
 #include "client/app/Input.h"
 #include "client/app/MemoryUsage.h"
 #include "client/app/QuitMessage.h"
@@ -20,6 +19,7 @@
 #include "client/ui/GUIQueue.h"
 #include "client/ui/TextureLibrary.h"
 #include "client/world/Model.h"
+#include "shared/FrameLog.h"
 #include "shared/ModelLibrary.h"
 
 using Lumaspace::GE;
@@ -173,7 +173,7 @@ bool ClientApplication::Initialize() {
 }
 
 bool ClientApplication::OpenFrameLog(const std::string& path) {
-    auto log = std::make_unique<FrameTimeLog>();
+    auto log = std::make_unique<FrameLog>();
     if (!log->Open(path)) {
         return false;
     }

@@ -13,7 +13,7 @@
 
 class Cursor;
 class DebugText;
-class FrameTimeLog;
+class FrameLog;
 class MemoryUsage;
 class Timer;
 
@@ -35,7 +35,7 @@ public:
     int Run();
     // Tear-down (also run by Run and the destructor; a second call does nothing).
     void Shutdown();
-    // From the next frame on, each frame's time and working time go to path (FrameTimeLog.h). False when
+    // From the next frame on, each frame's time and working time go to path (shared/FrameLog.h). False when
     // the file cannot be written; the client then runs without the log.
     bool OpenFrameLog(const std::string& path);
 
@@ -60,7 +60,7 @@ private:
     std::unique_ptr<Cursor> m_cursor;
     std::unique_ptr<MemoryUsage> m_memoryUsage;
     std::unique_ptr<DebugText> m_debugText;
-    std::unique_ptr<FrameTimeLog> m_frameLog;
+    std::unique_ptr<FrameLog> m_frameLog;
     bool m_settingsLoaded = false;
     bool m_startupFailed = false;
     bool m_loopReady = false;  // window and engine are up: the loop can run

@@ -1,6 +1,6 @@
 // The client's command line:
 //   Ombrin [--server-port N]    the port to connect to and to start a hosted server on (default 60000)
-//          [--frame-log FILE]   one line per frame in FILE: frame time and working time (FrameTimeLog.h)
+//          [--frame-log FILE]   one line per frame in FILE: frame time and working time (shared/FrameLog.h)
 #pragma once
 
 #include <string>
