@@ -63,6 +63,10 @@ bool PlayingState::Initialize(const std::string& levelName) {
     for (const LevelShadowLine& line : level.GetShadowLines()) {
         engine->SS_AddStaticLine(Lumaspace::Line{{line.a.x, line.a.z}, {line.b.x, line.b.z}});
     }
+    // The level's fires, smoke, leaves and dust go to the application's particle pass; its fire, wind and
+    // bird loops play as this match's own.
+    m_objects.SetParticleRenderer(m_shared.particles);
+    m_objects.SetSound(m_sound);
     bool ready = m_objects.Initialize(level);
     m_network.SendRuneStateRequest();
 
@@ -116,6 +120,8 @@ bool PlayingState::Initialize(const std::string& levelName) {
 void PlayingState::Shutdown() {
     m_players.Shutdown();
     m_objects.Shutdown();
+    m_objects.SetSound(nullptr);
+    m_objects.SetParticleRenderer(nullptr);
     m_notices.Shutdown();
     m_abilityBar.Shutdown();
     m_statusBar.Shutdown();

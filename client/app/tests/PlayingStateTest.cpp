@@ -12,7 +12,9 @@
 #include "client/app/VirtualKeys.h"
 #include "client/app/tests/MatchFixture.h"
 #include "client/app/tests/ScriptedWindow.h"
+#include "client/ui/GUIQueue.h"
 #include "client/ui/MatchMenuLayout.h"
+#include "client/ui/tests/RecordingSoundSystem.h"
 
 namespace ombrin::test {
 namespace {
@@ -378,6 +380,34 @@ TEST_F(PlayingStateTest, TheRenderRunsItsPassesInOrderWithTheSettingsEffects) {
             EXPECT_EQ(at(effect) < static_cast<std::ptrdiff_t>(operations.size()), expected) << effect;
         }
     }
+}
+
+// The arena's fires, wind and birds play as the match's own loops and stop when it ends; its fires burn in
+// the application's particle pass.
+TEST_F(PlayingStateTest, TheLevelsLoopsAndFiresBelongToTheMatch) {
+    RecordingSoundSystem sound;
+    match.SetSoundSystem(&sound);
+    StartMatch({0, 0, 0});
+    const auto loopsOf = [&sound](SoundId id) {
+        const std::vector<RecordingSoundSystem::Sound> live = sound.LiveAmbients();
+        return std::count_if(live.begin(), live.end(), [id](const RecordingSoundSystem::Sound& loop) {
+            return loop.number == SoundNumber(id);
+        });
+    };
+    EXPECT_GT(loopsOf(SoundId::Fire), 0);
+    EXPECT_EQ(loopsOf(SoundId::Wind), 1);
+
+    Frame();
+    match.Render();
+    EXPECT_GT(particles.EmitterCount(), 0u) << "the level's emitters are queued for the particle pass";
+    GUIQueue::GetInstance().Clear();
+    particles.Clear();
+    trails.Clear();
+
+    match.Shutdown();
+    EXPECT_EQ(loopsOf(SoundId::Fire), 0);
+    EXPECT_EQ(loopsOf(SoundId::Wind), 0);
+    match.SetSoundSystem(nullptr);
 }
 
 }  // namespace
