@@ -8,7 +8,6 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -23,6 +22,7 @@
 
 #include "BenchEngine.h"
 #include "Lumagrid/GE.h"
+#include "client/app/SuddenDeathSheet.h"
 #include "shared/LevelData.h"
 
 using namespace Lumaspace;
@@ -115,34 +115,6 @@ std::vector<std::vector<TrailPoint>> Trails() {
         trails.push_back(points);
     }
     return trails;
-}
-
-std::vector<SheetVertex> Sheet() {
-    using Corner = std::array<float, 3>;
-    const std::array<std::array<Corner, 3>, 12> triangles{{
-        {{{-45, 0, 52}, {45, 0, 52}, {12, 0, 12}}},
-        {{{-45, 0, 52}, {12, 0, 12}, {-12, 0, 12}}},
-        {{{12, 0, -12}, {45, 0, 52}, {45, 0, -52}}},
-        {{{12, 0, 12}, {45, 0, 52}, {12, 0, -12}}},
-        {{{45, 0, -52}, {-45, 0, -52}, {-12, 0, -12}}},
-        {{{45, 0, -52}, {-12, 0, -12}, {12, 0, -12}}},
-        {{{-45, 0, -52}, {-45, 0, 52}, {-12, 0, 12}}},
-        {{{-45, 0, -52}, {-12, 0, 12}, {-12, 0, -12}}},
-        {{{-12, 0, 12}, {12, 0, 12}, {0, -12, 12}}},
-        {{{12, 0, 12}, {12, 0, -12}, {12, -12, 0}}},
-        {{{12, 0, -12}, {-12, 0, -12}, {0, -12, -12}}},
-        {{{-12, 0, -12}, {-12, 0, 12}, {-12, -12, 0}}},
-    }};
-    std::vector<SheetVertex> vertices;
-    for (const auto& triangle : triangles) {
-        for (const Corner& c : triangle) {
-            const glm::vec2 uv = c[1] == 0.0f
-                                     ? glm::vec2(0.5f + (c[0] + 45.0f) / 180.0f, (52.0f - c[2]) / 104.0f)
-                                     : glm::vec2(0.75f, 0.5f);
-            vertices.push_back({{c[0], c[1] + 1.5f, c[2]}, uv});
-        }
-    }
-    return vertices;
 }
 
 // A frame time and what it adds to the frame it builds on.
@@ -252,7 +224,7 @@ int main() {
         engine->Present();
     });
 
-    const std::vector<SheetVertex> sheetVertices = Sheet();
+    const SuddenDeathSheetVertices sheetVertices = SuddenDeathSheet(1.5f, 0.0f);
     const BufferHandle sheet = Upload(*engine, std::span<const SheetVertex>(sheetVertices));
     const double suddenDeath = TimeFrames(*engine, [&](int) {
         engine->Clear();

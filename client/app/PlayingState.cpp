@@ -67,6 +67,12 @@ bool PlayingState::Initialize(const std::string& levelName) {
     // bird loops play as this match's own.
     m_objects.SetParticleRenderer(m_shared.particles);
     m_objects.SetSound(m_sound);
+    // The match's thrown weapons and traps: mirrored from the connection's lists, fans flying back to the
+    // players, trails on the trail pass, and the landed sticky traps slowing the players.
+    m_objects.SetNetwork(&m_network);
+    m_objects.SetPlayers(&m_players);
+    m_objects.SetTrailRenderer(m_shared.trails);
+    m_players.SetStickyTraps(&m_objects.GetEntities());
     bool ready = m_objects.Initialize(level);
     m_network.SendRuneStateRequest();
 
@@ -113,6 +119,10 @@ bool PlayingState::Initialize(const std::string& levelName) {
     m_pauseMenu.Initialize();
     m_victoryMenu.Initialize(width, height);
     // The sudden-death mist, the players' rune effects and the flash-bang's white screen start here.
+    m_suddenDeath.Initialize(height);  // without its texture only the notice shows
+    m_runes.Initialize();
+    m_runeEffects.Initialize(width, height);
+    m_flashBangs.Clear();
     m_showScoreboard = false;
     return ready;
 }
@@ -130,6 +140,10 @@ void PlayingState::Shutdown() {
     m_scoreboard.Shutdown();
     m_pauseMenu.Shutdown();
     m_victoryMenu.Shutdown();
+    m_suddenDeath.Shutdown();
+    m_flashBangs.Clear();
+    m_runes.Shutdown();
+    m_runeEffects.Shutdown();
     m_seen.clear();
     m_menuOpen = false;
     m_showScoreboard = false;
@@ -169,6 +183,8 @@ GameStateSwitch PlayingState::Update(double deltaTime) {
     if (roundStarted) {
         m_roundSeen = network.RoundNumber();
         // The flash-bang's white screen ends here.
+        m_flashBangs.Clear();
+        m_runes.HideAll();
         m_spectating.RoundStarted();
     }
     if (network.connected && network.events.newLevel.Take()) {
@@ -192,6 +208,9 @@ GameStateSwitch PlayingState::Update(double deltaTime) {
     m_spectating.UpdateLife(local == nullptr || local->IsAlive(), frameTime);
     globals.localPlayerDead = m_spectating.IsDead();
     // A sudden death's mist moves here while the server reports one.
+    if (network.suddenDeath) {
+        m_suddenDeath.Update(frameTime);
+    }
 
     UpdateCameraAndSpectating(frameTime);
     if (m_spectating.IsDead() && Input::GetInstance().GetLeftButton() == KEY_RELEASED) {
@@ -199,7 +218,14 @@ GameStateSwitch PlayingState::Update(double deltaTime) {
     }
 
     m_objects.Update(frameTime, &m_collision);
-    // The flash-bang's white screen fades here.
+    // The flash-bang's white screen fades here. The runes follow the server's records.
+    for (const protocol::FlashBangMessage& thrown : network.events.flashBangs.Take()) {
+        m_flashBangs.Throw(thrown);
+    }
+    const FlashBangEffects::Viewer viewer{LocalPosition(), m_facing};
+    m_flashBangs.Update(static_cast<float>(frameTime), local != nullptr ? &viewer : nullptr, &m_collision);
+    m_runes.Follow(network.runes);
+    m_runes.Update(static_cast<float>(frameTime));
     m_frustum = ViewFrustum::FromCamera(m_camera.GetView(), m_camera.GetProjection());
     m_objects.SetViewFrustum(m_frustum);
     m_players.SetViewFrustum(m_frustum);

@@ -20,6 +20,7 @@
 #include "client/app/GroundProjection.h"
 #include "client/app/MatchNotices.h"
 #include "client/app/Spectating.h"
+#include "client/app/SuddenDeathEffect.h"
 #include "client/ui/AbilityBar.h"
 #include "client/ui/HudPlayer.h"
 #include "client/ui/MatchStatus.h"
@@ -34,6 +35,9 @@
 #include "client/world/PlayerInput.h"
 #include "client/world/PlayerManager.h"
 #include "client/world/ViewFrustum.h"
+#include "client/world/effects/FlashBangEffects.h"
+#include "client/world/effects/RuneEffects.h"
+#include "client/world/effects/RuneSet.h"
 #include "shared/LevelRecords.h"
 
 class ClientNetwork;
@@ -82,6 +86,10 @@ public:
     const TeamStatusBar& StatusBar() const { return m_statusBar; }
     const RoundDisplay& GetRoundDisplay() const { return m_roundDisplay; }
     const Spectating& GetSpectating() const { return m_spectating; }
+    const SuddenDeathEffect& SuddenDeath() const { return m_suddenDeath; }
+    const FlashBangEffects& FlashBangs() const { return m_flashBangs; }
+    const RuneSet& Runes() const { return m_runes; }
+    const RuneEffects& GetRuneEffects() const { return m_runeEffects; }
     bool IsMenuOpen() const { return m_menuOpen; }
     bool IsScoreboardShown() const { return m_showScoreboard; }
     GroundPoint MouseWorld() const { return m_mouseWorld; }
@@ -134,4 +142,8 @@ private:
     bool m_menuOpen = false;
     bool m_showScoreboard = false;
     Spectating m_spectating;
+    SuddenDeathEffect m_suddenDeath;
+    FlashBangEffects m_flashBangs;
+    RuneSet m_runes;
+    RuneEffects m_runeEffects;
 };

@@ -2,6 +2,7 @@
 // depth of field as the settings say, the line-of-sight overlay, the heads-up display, the outlines, the
 // menus and the notices.
 #include "Lumagrid/GE.h"
+#include "client/app/ClientGlobals.h"
 #include "client/app/PlayingState.h"
 #include "client/app/Settings.h"
 #include "client/net/ClientNetwork.h"
@@ -27,11 +28,16 @@ void PlayingState::Render() {
     engine.TurnOnDepthStencil();
     if (m_shared.particles != nullptr && m_shared.trails != nullptr) {
         m_players.RenderEffects(*m_shared.particles, *m_shared.trails);
+        m_flashBangs.RenderEffects(*m_shared.particles, *m_shared.trails);
+        m_runes.RenderEffects(*m_shared.particles);
     }
 
     RenderHud();
     engine.TurnOffAlphaBlending();
     // The sudden-death mist is drawn here while the server reports one.
+    if (m_network.suddenDeath) {
+        m_suddenDeath.Render();
+    }
 
     engine.ClearOutlining();
     engine.SetOutliningPassOne();
@@ -62,12 +68,20 @@ void PlayingState::RenderScene() {
     m_objects.RenderDepthInstanced();
     engine.PrepareRenderDepth();
     m_objects.RenderDepth();
+    m_runes.RenderDepth();
 
     engine.SetShadowMap();
     engine.SetSceneDirectionalLight(m_light);
     engine.ClearRenderTargetsForGBuffers();
     engine.SetRenderTargetsForGBuffers();
     // The flash-bang's white screen and the players' rune effects (stealth tint, shield, heal) queue here.
+    const ClientGlobals& globals = ClientGlobals::GetInstance();
+    const ScreenProjection screen{m_camera.GetView(), m_camera.GetProjection(),
+                                  static_cast<float>(globals.windowWidth),
+                                  static_cast<float>(globals.windowHeight)};
+    m_flashBangs.Flash().Render(screen.windowWidth, screen.windowHeight);
+    m_runeEffects.Render(static_cast<float>(globals.deltaTime), m_network.localPlayer,
+                         m_network.remotePlayers, &m_players, screen, m_shared.particles);
 
     engine.PrepareRenderAnimated();
     m_objects.RenderAnimated();
@@ -75,6 +89,8 @@ void PlayingState::RenderScene() {
     m_objects.RenderInstanced();
     engine.PrepareRenderScene();
     m_objects.Render();
+    m_runes.Render();
+    m_flashBangs.RenderScene();
     engine.RenderFoliage();
 
     if (settings.ssao) {
@@ -99,7 +115,9 @@ void PlayingState::RenderHud() {
         m_victoryMenu.Render();
     }
     // The flash-bang's white screen hides the minimap while it blinds.
-    m_minimap.Render();
+    if (!m_flashBangs.Flash().IsBlinding()) {
+        m_minimap.Render();
+    }
     m_statusBar.Render();
     m_roundDisplay.Render();
     if (m_shared.deathBoard != nullptr) {

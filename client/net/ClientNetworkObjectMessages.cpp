@@ -136,7 +136,7 @@ bool ClientNetwork::HandleObjectMessage(BitStream& stream, MessageID id) {
             protocol::FanAddMessage message;
             if (read(message) && Finite(message.start) && Finite(message.direction) &&
                 std::isfinite(message.speed)) {
-                fans.Add(FanEntry{message, message.fanId, 0.0f});
+                fans.Add(FanEntry{message, message.fanId, 0.0f, false});
             }
             return true;
         }
@@ -152,6 +152,7 @@ bool ClientNetwork::HandleObjectMessage(BitStream& stream, MessageID id) {
             if (read(message) && std::isfinite(message.remainingOutwardTime)) {
                 if (FanEntry* fan = fans.Find(message.fanId)) {
                     fan->remainingOutwardTime = message.remainingOutwardTime;
+                    fan->returning = true;
                 }
             }
             return true;

@@ -8,11 +8,13 @@
 #include "protocol/ServerMessages.h"
 #include "raknet/RakNetTypes.h"
 
-// A fan and the outward time it has left (ID_FAN_RETURNING sets it).
+// A fan, whether it has turned back to its owner, and the outward time it had left when it turned
+// (ID_FAN_RETURNING sets both).
 struct FanEntry {
     protocol::FanAddMessage add{};
     std::int32_t fanId = 0;
     float remainingOutwardTime = 0.0f;
+    bool returning = false;
 };
 
 struct AnimationEvent {

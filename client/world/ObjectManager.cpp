@@ -6,6 +6,7 @@
 #include "client/ui/ParticleRenderer.h"
 #include "client/ui/SoundSystem.h"
 #include "client/world/CollisionManager.h"
+#include "client/world/PlayerManager.h"
 #include "shared/LevelData.h"
 
 namespace {
@@ -89,7 +90,25 @@ void ObjectManager::AddGroup(std::size_t first, std::size_t end) {
 
 void ObjectManager::SetParticleRenderer(ParticleRenderer* renderer) {
     m_particleRenderer = renderer;
+    m_entities.SetParticleRenderer(renderer);
     BuildLevelEmitters();
+}
+
+void ObjectManager::SetNetwork(ClientNetwork* network) {
+    m_entities.SetNetwork(network);
+}
+
+void ObjectManager::SetPlayers(const PlayerManager* players) {
+    if (players == nullptr) {
+        m_entities.SetOwnerLookup(nullptr);
+        return;
+    }
+    m_entities.SetOwnerLookup([players](const RakNet::RakNetGUID& guid) -> std::optional<glm::vec3> {
+        if (const Player* player = players->FindPlayer(guid)) {
+            return player->GetPosition();
+        }
+        return std::nullopt;
+    });
 }
 
 void ObjectManager::SetSound(SoundSystem* sound) {
@@ -129,6 +148,7 @@ void ObjectManager::StopAmbientSounds() {
 
 void ObjectManager::Shutdown() {
     StopAmbientSounds();
+    m_entities.Clear();
     m_levelEmitters.clear();
     if (Lumaspace::GE* engine = Lumaspace::GE::GetInstanceIfCreated()) {
         for (const int index : m_instanceBuffers) {
@@ -158,6 +178,7 @@ void ObjectManager::Update(double frameTime, CollisionManager* collision) {
     // round clears them; shurikens and projectiles move; smoke bombs, caltrop fields and sticky traps age;
     // the server's lists of them are mirrored; fans, volleys and timed effects update; then the emitters'
     // particles and the runes. The menu and the lobby show none of them.
+    m_entities.Update(static_cast<float>(frameTime));
     for (auto& object : m_animated) {
         object->Update(frameTime);
     }
@@ -281,6 +302,7 @@ void ObjectManager::RenderDepth() {
             m_visibleStatic[run.begin]->RenderDepth();
         }
     }
+    m_entities.RenderDepth();
 }
 
 void ObjectManager::Render() {
@@ -289,6 +311,7 @@ void ObjectManager::Render() {
             m_visibleStatic[run.begin]->Render();
         }
     }
+    m_entities.Render();
     if (m_particleRenderer != nullptr) {
         for (const auto& emitter : m_levelEmitters) {
             m_particleRenderer->QueueEmitter(emitter.get());

@@ -12,6 +12,9 @@
 // turns the emitter records into particle effects, moves them on every Update and queues them in the scene
 // pass; given a sound system, it registers the ambient records as loops of its own and stops only those at
 // Shutdown, so that one state's level never silences another's. Without either it shows neither.
+//
+// Given a connection, the manager also shows the match's entities (MatchEntities): it moves them on in
+// Update and draws them in the scene and depth passes after the single props.
 #pragma once
 
 #include <cstddef>
@@ -24,9 +27,13 @@
 #include "client/world/LevelAmbientSounds.h"
 #include "client/world/Object.h"
 #include "client/world/ViewFrustum.h"
+#include "client/world/effects/MatchEntities.h"
 #include "shared/LevelRecords.h"
 
+class ClientNetwork;
 class CollisionManager;
+class PlayerManager;
+class TrailRenderer;
 class LevelData;
 class ParticleRenderer;
 class SoundSystem;
@@ -68,6 +75,12 @@ public:
     // system, if any, to this one. The system must outlive the manager, or be taken back with
     // SetSound(nullptr) before it goes, since Shutdown (and the destructor) stop the loops on it.
     void SetSound(SoundSystem* sound);
+    // The match's entities (MatchEntities): the connection whose lists they mirror (null: none, as in the
+    // menu and the lobby), the players a returning fan flies back to, and where their trails are queued.
+    // Each must outlive the manager's use of it.
+    void SetNetwork(ClientNetwork* network);
+    void SetPlayers(const PlayerManager* players);
+    void SetTrailRenderer(TrailRenderer* renderer) { m_entities.SetTrailRenderer(renderer); }
 
     // The camera's view for the next Update (until the first one, everything is in view).
     void SetViewFrustum(const ViewFrustum& frustum) { m_frustum = frustum; }
@@ -99,6 +112,10 @@ public:
     const std::vector<int>& GetInstanceBuffers() const { return m_instanceBuffers; }
     // This frame's static props in view, in level order, and their runs.
     const std::vector<Object*>& GetVisibleStatic() const { return m_visibleStatic; }
+    // The match's shurikens, projectiles, fans, volleys and thrown traps; also the landed sticky traps the
+    // players walk through.
+    MatchEntities& GetEntities() { return m_entities; }
+    const MatchEntities& GetEntities() const { return m_entities; }
     const std::vector<Run>& GetRuns() const { return m_runs; }
     const std::vector<AnimatedObject*>& GetVisibleAnimated() const { return m_visibleAnimated; }
 
@@ -122,6 +139,7 @@ private:
     std::vector<std::unique_ptr<ParticleEmitter>> m_levelEmitters;
     ParticleRenderer* m_particleRenderer = nullptr;
     SoundSystem* m_sound = nullptr;
+    MatchEntities m_entities;
 
     ViewFrustum m_frustum;
     std::vector<Object*> m_visibleStatic;
