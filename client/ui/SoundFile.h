@@ -1,4 +1,4 @@
-// Reading a sound file of the data folder: a WAV file of any format SDL_LoadWAV reads, converted to signed
+// Reading a sound file of the data folder: a RIFF WAVE file of 8-bit or 16-bit PCM, converted to signed
 // 16-bit samples at the file's own rate with the channel count the caller asks for.
 #pragma once
 
