@@ -117,19 +117,7 @@ protected:
     ::testing::AssertionResult AwaitScreen(const std::string& what,
                                            const std::function<bool(const Screenshot&)>& shows,
                                            double seconds = 60.0) {
-        const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
-        while (Clock::now() < deadline) {
-            std::optional<Screenshot> shot = TakeScreenshot(m_layout.Root() / "screen");
-            if (!shot) {
-                return ::testing::AssertionFailure() << "import cannot take a screenshot";
-            }
-            m_last = std::move(*shot);
-            if (shows(m_last)) {
-                return ::testing::AssertionSuccess();
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        }
-        return ::testing::AssertionFailure() << "the screen never showed " << what;
+        return ombrin::test::AwaitScreen(m_layout.Root() / "screen", what, shows, m_last, seconds);
     }
 
     ::testing::AssertionResult AwaitOutput(const std::filesystem::path& file, const std::string& start,

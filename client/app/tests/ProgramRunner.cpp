@@ -201,4 +201,22 @@ std::map<std::string, std::string> ClientEnvironment(const std::string& videoDri
     return environment;
 }
 
+::testing::AssertionResult AwaitScreen(const std::filesystem::path& scratchFile, const std::string& what,
+                                       const std::function<bool(const Screenshot&)>& shows, Screenshot& last,
+                                       double seconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::optional<Screenshot> shot = TakeScreenshot(scratchFile);
+        if (!shot) {
+            return ::testing::AssertionFailure() << "import cannot take a screenshot";
+        }
+        last = std::move(*shot);
+        if (shows(last)) {
+            return ::testing::AssertionSuccess();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    return ::testing::AssertionFailure() << "the screen never showed " << what;
+}
+
 }  // namespace ombrin::test

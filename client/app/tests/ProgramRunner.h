@@ -4,9 +4,12 @@
 
 #include <sys/types.h>
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -63,5 +66,10 @@ struct Screenshot {
 
 // The whole screen, through ImageMagick's import.
 std::optional<Screenshot> TakeScreenshot(const std::filesystem::path& scratchFile);
+
+// Takes screenshots until one shows what is wanted or the time is up; the last one is kept in last.
+::testing::AssertionResult AwaitScreen(const std::filesystem::path& scratchFile, const std::string& what,
+                                       const std::function<bool(const Screenshot&)>& shows, Screenshot& last,
+                                       double seconds);
 
 }  // namespace ombrin::test
